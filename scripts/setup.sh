@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that quorvex needs to build, test and run its examples.
+# Quick when everything is present: apt is only called for what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake git
+  librcutils-dev librosidl-runtime-c-cpp-dev libfastcdr-dev
+  ament-cmake ament-cmake-googletest libgtest-dev
+  ament-cmake-lint-cmake ament-cmake-xmllint ament-cmake-cppcheck ament-cmake-cpplint
+  ament-cmake-uncrustify
+)
+if [ "${QUORVEX_SETUP_EXTRA:-}" != "" ]; then
+  read -r -a extra <<< "${QUORVEX_SETUP_EXTRA}"
+  packages+=("${extra[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
