@@ -1,0 +1,22 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef ROSIDL_TYPESUPPORT_INTROSPECTION_C__IDENTIFIER_H_
+#define ROSIDL_TYPESUPPORT_INTROSPECTION_C__IDENTIFIER_H_
+
+#include "rosidl_typesupport_introspection_c/visibility_control.h"
+
+#ifdef __cplusplus
+extern "C"
+{
+#endif
+
+/// Text that marks a handle as introspection type support: "rosidl_typesupport_introspection_c".
+ROSIDL_TYPESUPPORT_INTROSPECTION_C_PUBLIC
+extern const char * rosidl_typesupport_introspection_c__identifier;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif  // ROSIDL_TYPESUPPORT_INTROSPECTION_C__IDENTIFIER_H_
