@@ -1,0 +1,189 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef QUORVEX__SRV__DETAIL__TYPE_SUPPORT_COMMON_H_
+#define QUORVEX__SRV__DETAIL__TYPE_SUPPORT_COMMON_H_
+
+// What the two services' type-support sources share: the float64-sequence accessor mechanics,
+// the shape of a member entry, and the lazy binding of handles in the getters.
+
+#include <stdbool.h>
+#include <stddef.h>
+#include <stdint.h>
+#include <string.h>
+
+#include "quorvex/msg/rosidl_typesupport_introspection_c__symbol_names.h"
+#include "rosidl_runtime_c/message_type_support_struct.h"
+#include "rosidl_runtime_c/primitives_sequence.h"
+#include "rosidl_runtime_c/primitives_sequence_functions.h"
+#include "rosidl_typesupport_introspection_c/field_types.h"
+#include "rosidl_typesupport_introspection_c/identifier.h"
+#include "rosidl_typesupport_introspection_c/message_introspection.h"
+
+// Float64-sequence mechanics. `untyped_member` is the address of a
+// rosidl_runtime_c__double__Sequence inside a record; the slots promise nothing is checked.
+
+static inline size_t
+float64_sequence_size(const void * untyped_member)
+{
+  const rosidl_runtime_c__double__Sequence * member = untyped_member;
+  return member->size;
+}
+
+static inline const void *
+float64_sequence_get_const(const void * untyped_member, size_t index)
+{
+  const rosidl_runtime_c__double__Sequence * member = untyped_member;
+  return member->data + index;
+}
+
+static inline void *
+float64_sequence_get(void * untyped_member, size_t index)
+{
+  rosidl_runtime_c__double__Sequence * member = untyped_member;
+  return member->data + index;
+}
+
+// fetch and assign copy bytes, not doubles, so that signalling NaNs and NaN payloads pass
+// through unchanged whatever the floating-point unit would do with them.
+
+static inline void
+float64_sequence_fetch(const void * untyped_member, size_t index, void * untyped_value)
+{
+  memcpy(untyped_value, float64_sequence_get_const(untyped_member, index), sizeof(double));
+}
+
+static inline void
+float64_sequence_assign(void * untyped_member, size_t index, const void * untyped_value)
+{
+  memcpy(float64_sequence_get(untyped_member, index), untyped_value, sizeof(double));
+}
+
+static inline bool
+float64_sequence_resize(void * untyped_member, size_t size)
+{
+  rosidl_runtime_c__double__Sequence * member = untyped_member;
+  // The old elements go at every size: consumers resize first and then assign every element.
+  // After fini the member is empty, which is also what a failed init leaves.
+  rosidl_runtime_c__double__Sequence__fini(member);
+  return rosidl_runtime_c__double__Sequence__init(member, size);
+}
+
+/// Defines the six exported accessors of one float64-sequence member on the mechanics above.
+#define DEFINE_FLOAT64_SEQUENCE_ACCESSORS(Message, member) \
+  size_t QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, size_function, member)( \
+    const void * untyped_member) \
+  { \
+    return float64_sequence_size(untyped_member); \
+  } \
+  const void * QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, get_const_function, member)( \
+    const void * untyped_member, size_t index) \
+  { \
+    return float64_sequence_get_const(untyped_member, index); \
+  } \
+  void * QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, get_function, member)( \
+    void * untyped_member, size_t index) \
+  { \
+    return float64_sequence_get(untyped_member, index); \
+  } \
+  void QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, fetch_function, member)( \
+    const void * untyped_member, size_t index, void * untyped_value) \
+  { \
+    float64_sequence_fetch(untyped_member, index, untyped_value); \
+  } \
+  void QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, assign_function, member)( \
+    void * untyped_member, size_t index, const void * untyped_value) \
+  { \
+    float64_sequence_assign(untyped_member, index, untyped_value); \
+  } \
+  bool QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, resize_function, member)( \
+    void * untyped_member, size_t size) \
+  { \
+    return float64_sequence_resize(untyped_member, size); \
+  }
+
+// Member entries. No member of these messages is bounded, fixed-size, nested or defaulted, so
+// those fields are zero in every entry; the name is the record field's own name.
+
+/// Entry of a bool, int32, float64 or string member of quorvex__srv__<Message>; `type` is the
+/// suffix of its rosidl_typesupport_introspection_c__ROS_TYPE_ constant.
+#define PLAIN_MEMBER(Message, member, type) \
+  { \
+    .name_ = #member, \
+    .type_id_ = rosidl_typesupport_introspection_c__ROS_TYPE_ ## type, \
+    .string_upper_bound_ = 0, \
+    .members_ = NULL, \
+    .is_array_ = false, \
+    .array_size_ = 0, \
+    .is_upper_bound_ = false, \
+    .offset_ = (uint32_t)offsetof(quorvex__srv__ ## Message, member), \
+    .default_value_ = NULL, \
+    .size_function = NULL, \
+    .get_const_function = NULL, \
+    .get_function = NULL, \
+    .fetch_function = NULL, \
+    .assign_function = NULL, \
+    .resize_function = NULL, \
+  }
+
+/// Entry of an unbounded float64-sequence member of quorvex__srv__<Message>, with its accessors.
+#define FLOAT64_SEQUENCE_MEMBER(Message, member) \
+  { \
+    .name_ = #member, \
+    .type_id_ = rosidl_typesupport_introspection_c__ROS_TYPE_DOUBLE, \
+    .string_upper_bound_ = 0, \
+    .members_ = NULL, \
+    .is_array_ = true, \
+    .array_size_ = 0, \
+    .is_upper_bound_ = false, \
+    .offset_ = (uint32_t)offsetof(quorvex__srv__ ## Message, member), \
+    .default_value_ = NULL, \
+    .size_function = QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, size_function, member), \
+    .get_const_function = \
+      QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, get_const_function, member), \
+    .get_function = QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, get_function, member), \
+    .fetch_function = QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, fetch_function, member), \
+    .assign_function = \
+      QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, assign_function, member), \
+    .resize_function = \
+      QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, resize_function, member), \
+  }
+
+// Lazy binding. The getters fill pointer fields of the handles and service descriptors on their
+// first call, without a lock, and callers may race through that first call. A field goes from
+// null to its one value by a compare-exchange, so it is written once; the acquire loads pair
+// with that store, so every caller's later plain reads of the record see the value. The fields
+// are plain pointers declared by rosidl_runtime_c and rosidl_typesupport_introspection_c, which
+// the C11 atomic_* functions do not take; the GNU builtins give the same operations on them.
+
+/// Sets a handle's typesupport_identifier to this type support's identifier, once.
+static inline void
+bind_typesupport_identifier(const char ** identifier_field)
+{
+  if (NULL != __atomic_load_n(identifier_field, __ATOMIC_ACQUIRE)) {
+    return;
+  }
+  const char * unbound = NULL;
+  __atomic_compare_exchange_n(
+    identifier_field, &unbound, rosidl_typesupport_introspection_c__identifier,
+    false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
+}
+
+/// Sets a service descriptor's request_members_ or response_members_ to the descriptor in the
+/// handle that `get_message_handle` returns, once; that call also binds the message handle.
+static inline void
+bind_message_members(
+  const rosidl_typesupport_introspection_c__MessageMembers ** members_field,
+  const rosidl_message_type_support_t * (*get_message_handle)(void))
+{
+  if (NULL != __atomic_load_n(members_field, __ATOMIC_ACQUIRE)) {
+    return;
+  }
+  const rosidl_typesupport_introspection_c__MessageMembers * members =
+    get_message_handle()->data;
+  const rosidl_typesupport_introspection_c__MessageMembers * unbound = NULL;
+  __atomic_compare_exchange_n(
+    members_field, &unbound, members, false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
+}
+
+#endif  // QUORVEX__SRV__DETAIL__TYPE_SUPPORT_COMMON_H_
