@@ -9,11 +9,9 @@ packages=(
   ament-cmake ament-cmake-googletest libgtest-dev
   ament-cmake-lint-cmake ament-cmake-xmllint ament-cmake-cppcheck ament-cmake-cpplint
   ament-cmake-uncrustify
+  # the middleware demo
+  libfastrtps-dev nlohmann-json3-dev
 )
-if [ "${QUORVEX_SETUP_EXTRA:-}" != "" ]; then
-  read -r -a extra <<< "${QUORVEX_SETUP_EXTRA}"
-  packages+=("${extra[@]}")
-fi
 
 missing=()
 for p in "${packages[@]}"; do

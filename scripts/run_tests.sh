@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sets up, builds and installs quorvex into <checkout>/install, then runs the whole test suite:
+# the package's tests, the examples' integration test against the installed package, and the
+# package's tests again under AddressSanitizer + UndefinedBehaviorSanitizer and ThreadSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/setup.sh
+
+echo "== build, install and test =="
+scripts/build.sh "$root/build"
+cmake --install "$root/build" > /dev/null
+ctest --test-dir "$root/build" --output-on-failure
+
+echo "== examples against the installed package =="
+scripts/build_examples.sh
+ctest --test-dir "$root/build-examples" --output-on-failure
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer =="
+scripts/build.sh "$root/build-asan" -DQUORVEX_SANITIZE="address;undefined"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -LE linter
+
+echo "== ThreadSanitizer: concurrent first use =="
+scripts/build.sh "$root/build-tsan" -DQUORVEX_SANITIZE=thread
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L tsan
