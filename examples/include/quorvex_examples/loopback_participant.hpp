@@ -1,0 +1,46 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef QUORVEX_EXAMPLES__LOOPBACK_PARTICIPANT_HPP_
+#define QUORVEX_EXAMPLES__LOOPBACK_PARTICIPANT_HPP_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fastdds/dds/domain/DomainParticipant.hpp"
+#include "fastdds/dds/domain/qos/DomainParticipantQos.hpp"
+
+namespace quorvex_examples
+{
+
+/// Takes away what would let Fast DDS reconfigure the participants behind the program's back:
+/// the XML profile files (FASTRTPS_DEFAULT_PROFILES_FILE, ./DEFAULT_FASTRTPS_PROFILES.xml) and
+/// the discovery-server redirection (ROS_DISCOVERY_SERVER, FASTDDS_ENVIRONMENT_FILE).
+/// Returns one line per setting that was present and is now ignored, for the user to see.
+/// Call before any other Fast DDS function and before starting threads (it edits the environment).
+std::vector<std::string> neutralize_fastdds_redirects();
+
+/// Participant QoS built from scratch for the shared-memory transport alone: no UDP, so nothing
+/// leaves the machine.
+eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std::string & name);
+
+/// A participant with loopback_participant_qos; deletes itself and all it contains.
+class LoopbackParticipant
+{
+public:
+  /// Throws std::runtime_error when Fast DDS refuses to create the participant.
+  LoopbackParticipant(uint32_t domain_id, const std::string & name);
+  ~LoopbackParticipant();
+  LoopbackParticipant(const LoopbackParticipant &) = delete;
+  LoopbackParticipant & operator=(const LoopbackParticipant &) = delete;
+
+  eprosima::fastdds::dds::DomainParticipant * get() const {return participant_;}
+
+private:
+  eprosima::fastdds::dds::DomainParticipant * participant_;
+};
+
+}  // namespace quorvex_examples
+
+#endif  // QUORVEX_EXAMPLES__LOOPBACK_PARTICIPANT_HPP_

@@ -1,0 +1,155 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef QUORVEX_EXAMPLES__SERVICE_ENDPOINTS_HPP_
+#define QUORVEX_EXAMPLES__SERVICE_ENDPOINTS_HPP_
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <set>
+#include <string>
+
+#include "fastdds/dds/domain/DomainParticipant.hpp"
+#include "fastdds/dds/publisher/DataWriter.hpp"
+#include "fastdds/dds/publisher/DataWriterListener.hpp"
+#include "fastdds/dds/publisher/Publisher.hpp"
+#include "fastdds/dds/subscriber/DataReader.hpp"
+#include "fastdds/dds/subscriber/DataReaderListener.hpp"
+#include "fastdds/dds/subscriber/Subscriber.hpp"
+#include "fastdds/dds/topic/Topic.hpp"
+#include "fastdds/rtps/common/SampleIdentity.h"
+#include "rosidl_runtime_c/service_type_support_struct.h"
+
+#include "quorvex_examples/message_topic_type.hpp"
+
+namespace quorvex_examples
+{
+
+/// "rq/plan_motionRequest" for the service "/plan_motion", as ROS 2 names it on DDS.
+std::string request_topic_name(const std::string & service_name);
+/// "rr/plan_motionReply" for the service "/plan_motion".
+std::string reply_topic_name(const std::string & service_name);
+
+/// Wakes a waiting thread whenever data arrives on any reader it is given to.
+class DataSignal : public eprosima::fastdds::dds::DataReaderListener
+{
+public:
+  void on_data_available(eprosima::fastdds::dds::DataReader * reader) override;
+  /// True when data arrived since the last call, waiting up to `timeout` for it.
+  bool wait_for(std::chrono::milliseconds timeout);
+
+private:
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  bool pending_ = false;
+};
+
+/// Keeps the GUIDs of the readers a writer is matched with.
+class MatchedReaders : public eprosima::fastdds::dds::DataWriterListener
+{
+public:
+  void on_publication_matched(
+    eprosima::fastdds::dds::DataWriter * writer,
+    const eprosima::fastdds::dds::PublicationMatchedStatus & status) override;
+  /// True once `reader` is matched, waiting up to `timeout` for it.
+  bool wait_for(const eprosima::fastrtps::rtps::GUID_t & reader, std::chrono::milliseconds timeout);
+
+private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::set<eprosima::fastrtps::rtps::GUID_t> readers_;
+};
+
+/// The request and reply topics, their types and endpoints of one side of one service.
+/// Publisher-side endpoint on `writer_topic`, subscriber-side endpoint on `reader_topic`.
+class ServiceEndpoints
+{
+public:
+  ServiceEndpoints(
+    eprosima::fastdds::dds::DomainParticipant * participant,
+    const std::string & writer_topic, const rosidl_message_type_support_t * writer_type,
+    RecordLifecycle writer_records,
+    const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
+    RecordLifecycle reader_records,
+    eprosima::fastdds::dds::DataReaderListener * reader_listener,
+    eprosima::fastdds::dds::DataWriterListener * writer_listener);
+  ~ServiceEndpoints();
+  ServiceEndpoints(const ServiceEndpoints &) = delete;
+  ServiceEndpoints & operator=(const ServiceEndpoints &) = delete;
+
+  eprosima::fastdds::dds::DataWriter * writer() const {return writer_;}
+  eprosima::fastdds::dds::DataReader * reader() const {return reader_;}
+
+private:
+  eprosima::fastdds::dds::DomainParticipant * participant_;
+  eprosima::fastdds::dds::Topic * writer_topic_ = nullptr;
+  eprosima::fastdds::dds::Topic * reader_topic_ = nullptr;
+  eprosima::fastdds::dds::Publisher * publisher_ = nullptr;
+  eprosima::fastdds::dds::Subscriber * subscriber_ = nullptr;
+  eprosima::fastdds::dds::DataWriter * writer_ = nullptr;
+  eprosima::fastdds::dds::DataReader * reader_ = nullptr;
+};
+
+/// Who asked: the identity of the request sample, and the reader the client awaits replies on.
+struct RequestHeader
+{
+  eprosima::fastrtps::rtps::SampleIdentity request_id;
+  eprosima::fastrtps::rtps::GUID_t reply_reader;
+};
+
+/// Serves one service: takes requests from rq/<name>Request, answers on rr/<name>Reply.
+class ServiceServer
+{
+public:
+  /// Throws std::invalid_argument for a handle that is not Fast-CDR type support and
+  /// std::runtime_error when Fast DDS refuses an entity. `signal` is told of every request.
+  ServiceServer(
+    eprosima::fastdds::dds::DomainParticipant * participant, const std::string & service_name,
+    const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
+    RecordLifecycle response_records, DataSignal * signal);
+
+  /// Takes the next valid request into `request`; false when there is none.
+  bool take_request(void * request, RequestHeader & header);
+  /// Sends `response` as the reply to `header`, after waiting up to `wait_for_client` for the
+  /// client's reply reader to be matched (it may be discovered after its request arrived).
+  bool send_response(
+    const RequestHeader & header, const void * response,
+    std::chrono::milliseconds wait_for_client);
+  /// True once every reply sent has been acknowledged, waiting up to `timeout`.
+  bool wait_for_acknowledgments(std::chrono::milliseconds timeout);
+
+private:
+  MatchedReaders matched_;
+  ServiceEndpoints endpoints_;
+};
+
+/// Calls one service: writes to rq/<name>Request, takes its replies from rr/<name>Reply.
+class ServiceClient
+{
+public:
+  /// Throws like ServiceServer.
+  ServiceClient(
+    eprosima::fastdds::dds::DomainParticipant * participant, const std::string & service_name,
+    const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
+    RecordLifecycle response_records);
+
+  /// True once a server's request reader and reply writer are both matched.
+  bool wait_for_server(std::chrono::milliseconds timeout);
+  /// Sends `request`; stores its identity in `request_id`. False when the write fails.
+  bool send_request(const void * request, eprosima::fastrtps::rtps::SampleIdentity & request_id);
+  /// Takes the reply to `request_id` into `response`, dropping replies meant for other requests;
+  /// false when none came in time.
+  bool wait_for_response(
+    const eprosima::fastrtps::rtps::SampleIdentity & request_id, void * response,
+    std::chrono::milliseconds timeout);
+
+private:
+  DataSignal signal_;
+  ServiceEndpoints endpoints_;
+};
+
+}  // namespace quorvex_examples
+
+#endif  // QUORVEX_EXAMPLES__SERVICE_ENDPOINTS_HPP_

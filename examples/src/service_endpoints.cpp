@@ -1,0 +1,282 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#include "quorvex_examples/service_endpoints.hpp"
+
+#include <chrono>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "fastdds/dds/core/status/PublicationMatchedStatus.hpp"
+#include "fastdds/dds/core/status/SubscriptionMatchedStatus.hpp"
+#include "fastdds/dds/publisher/qos/DataWriterQos.hpp"
+#include "fastdds/dds/publisher/qos/PublisherQos.hpp"
+#include "fastdds/dds/subscriber/SampleInfo.hpp"
+#include "fastdds/dds/subscriber/qos/DataReaderQos.hpp"
+#include "fastdds/dds/subscriber/qos/SubscriberQos.hpp"
+#include "fastdds/dds/topic/TypeSupport.hpp"
+#include "fastdds/dds/topic/qos/TopicQos.hpp"
+#include "fastdds/rtps/common/InstanceHandle.h"
+#include "fastdds/rtps/common/WriteParams.h"
+
+namespace quorvex_examples
+{
+
+namespace dds = eprosima::fastdds::dds;
+namespace rtps = eprosima::fastrtps::rtps;
+using ReturnCode_t = eprosima::fastrtps::types::ReturnCode_t;
+
+namespace
+{
+
+// ROS 2's default service profile: reliable, volatile, the last 10 samples.
+constexpr int32_t kHistoryDepth = 10;
+
+std::string without_leading_slash(const std::string & name)
+{
+  return !name.empty() && name.front() == '/' ? name.substr(1) : name;
+}
+
+dds::DataWriterQos service_writer_qos()
+{
+  dds::DataWriterQos qos;
+  qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
+  qos.durability().kind = dds::VOLATILE_DURABILITY_QOS;
+  qos.history().kind = dds::KEEP_LAST_HISTORY_QOS;
+  qos.history().depth = kHistoryDepth;
+  // Payload sizes vary by orders of magnitude between samples.
+  qos.endpoint().history_memory_policy = rtps::PREALLOCATED_WITH_REALLOC_MEMORY_MODE;
+  qos.data_sharing().off();
+  return qos;
+}
+
+dds::DataReaderQos service_reader_qos()
+{
+  dds::DataReaderQos qos;
+  qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
+  qos.durability().kind = dds::VOLATILE_DURABILITY_QOS;
+  qos.history().kind = dds::KEEP_LAST_HISTORY_QOS;
+  qos.history().depth = kHistoryDepth;
+  qos.endpoint().history_memory_policy = rtps::PREALLOCATED_WITH_REALLOC_MEMORY_MODE;
+  qos.data_sharing().off();
+  return qos;
+}
+
+dds::Topic * create_topic(
+  dds::DomainParticipant * participant, const std::string & topic_name,
+  const rosidl_message_type_support_t * handle, RecordLifecycle records)
+{
+  dds::TypeSupport type(new MessageTopicType(handle, records));
+  if (type.register_type(participant) != ReturnCode_t::RETCODE_OK) {
+    throw std::runtime_error("Fast DDS refused to register the type " + type.get_type_name());
+  }
+  dds::Topic * topic = participant->create_topic(topic_name, type.get_type_name(), dds::TopicQos());
+  if (topic == nullptr) {
+    throw std::runtime_error("Fast DDS refused to create the topic " + topic_name);
+  }
+  return topic;
+}
+
+}  // namespace
+
+std::string request_topic_name(const std::string & service_name)
+{
+  return "rq/" + without_leading_slash(service_name) + "Request";
+}
+
+std::string reply_topic_name(const std::string & service_name)
+{
+  return "rr/" + without_leading_slash(service_name) + "Reply";
+}
+
+void DataSignal::on_data_available(dds::DataReader *)
+{
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    pending_ = true;
+  }
+  arrived_.notify_all();
+}
+
+bool DataSignal::wait_for(std::chrono::milliseconds timeout)
+{
+  std::unique_lock<std::mutex> lock(mutex_);
+  const bool arrived = arrived_.wait_for(lock, timeout, [this] {return pending_;});
+  pending_ = false;
+  return arrived;
+}
+
+void MatchedReaders::on_publication_matched(
+  dds::DataWriter *, const dds::PublicationMatchedStatus & status)
+{
+  const rtps::GUID_t reader = rtps::iHandle2GUID(status.last_subscription_handle);
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (status.current_count_change > 0) {
+      readers_.insert(reader);
+    } else if (status.current_count_change < 0) {
+      readers_.erase(reader);
+    }
+  }
+  changed_.notify_all();
+}
+
+bool MatchedReaders::wait_for(const rtps::GUID_t & reader, std::chrono::milliseconds timeout)
+{
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, timeout, [this, &reader] {return readers_.count(reader) > 0;});
+}
+
+ServiceEndpoints::ServiceEndpoints(
+  dds::DomainParticipant * participant,
+  const std::string & writer_topic, const rosidl_message_type_support_t * writer_type,
+  RecordLifecycle writer_records,
+  const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
+  RecordLifecycle reader_records,
+  dds::DataReaderListener * reader_listener, dds::DataWriterListener * writer_listener)
+: participant_(participant)
+{
+  // On failure the participant's own teardown deletes whatever was created here.
+  writer_topic_ = create_topic(participant_, writer_topic, writer_type, writer_records);
+  reader_topic_ = create_topic(participant_, reader_topic, reader_type, reader_records);
+  publisher_ = participant_->create_publisher(dds::PublisherQos());
+  subscriber_ = participant_->create_subscriber(dds::SubscriberQos());
+  if (publisher_ == nullptr || subscriber_ == nullptr) {
+    throw std::runtime_error("Fast DDS refused to create a publisher or subscriber");
+  }
+  const dds::StatusMask data_mask = reader_listener != nullptr ?
+    dds::StatusMask::data_available() : dds::StatusMask::none();
+  reader_ = subscriber_->create_datareader(
+    reader_topic_, service_reader_qos(), reader_listener, data_mask);
+  const dds::StatusMask match_mask = writer_listener != nullptr ?
+    dds::StatusMask::publication_matched() : dds::StatusMask::none();
+  writer_ = publisher_->create_datawriter(
+    writer_topic_, service_writer_qos(), writer_listener, match_mask);
+  if (reader_ == nullptr || writer_ == nullptr) {
+    throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
+  }
+}
+
+ServiceEndpoints::~ServiceEndpoints()
+{
+  // Endpoints go first: their listeners belong to the owner and die with it.
+  publisher_->delete_datawriter(writer_);
+  subscriber_->delete_datareader(reader_);
+  participant_->delete_publisher(publisher_);
+  participant_->delete_subscriber(subscriber_);
+  participant_->delete_topic(reader_topic_);
+  participant_->delete_topic(writer_topic_);
+}
+
+ServiceServer::ServiceServer(
+  dds::DomainParticipant * participant, const std::string & service_name,
+  const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
+  RecordLifecycle response_records, DataSignal * signal)
+: endpoints_(
+    participant,
+    reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
+    response_records,
+    request_topic_name(service_name), fastcdr_service_callbacks(handle)->request_members_,
+    request_records,
+    signal, &matched_)
+{
+}
+
+bool ServiceServer::take_request(void * request, RequestHeader & header)
+{
+  dds::SampleInfo info;
+  while (endpoints_.reader()->take_next_sample(request, &info) == ReturnCode_t::RETCODE_OK) {
+    if (info.valid_data) {
+      header.request_id = info.sample_identity;
+      // A ROS 2 client names its reply reader here.
+      header.reply_reader = info.related_sample_identity.writer_guid();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ServiceServer::send_response(
+  const RequestHeader & header, const void * response, std::chrono::milliseconds wait_for_client)
+{
+  if (header.reply_reader != rtps::GUID_t::unknown() &&
+    !matched_.wait_for(header.reply_reader, wait_for_client))
+  {
+    return false;
+  }
+  rtps::WriteParams params;
+  params.related_sample_identity(header.request_id);
+  // Fast DDS only reads the sample; its interface just predates const.
+  return endpoints_.writer()->write(const_cast<void *>(response), params);
+}
+
+bool ServiceServer::wait_for_acknowledgments(std::chrono::milliseconds timeout)
+{
+  const eprosima::fastrtps::Duration_t wait(static_cast<long double>(timeout.count()) / 1000.0L);
+  return endpoints_.writer()->wait_for_acknowledgments(wait) == ReturnCode_t::RETCODE_OK;
+}
+
+ServiceClient::ServiceClient(
+  dds::DomainParticipant * participant, const std::string & service_name,
+  const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
+  RecordLifecycle response_records)
+: endpoints_(
+    participant,
+    request_topic_name(service_name), fastcdr_service_callbacks(handle)->request_members_,
+    request_records,
+    reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
+    response_records,
+    &signal_, nullptr)
+{
+}
+
+bool ServiceClient::wait_for_server(std::chrono::milliseconds timeout)
+{
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;; ) {
+    dds::PublicationMatchedStatus writer_status;
+    dds::SubscriptionMatchedStatus reader_status;
+    endpoints_.writer()->get_publication_matched_status(writer_status);
+    endpoints_.reader()->get_subscription_matched_status(reader_status);
+    if (writer_status.current_count > 0 && reader_status.current_count > 0) {
+      return true;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+bool ServiceClient::send_request(const void * request, rtps::SampleIdentity & request_id)
+{
+  rtps::WriteParams params;
+  params.related_sample_identity().writer_guid(endpoints_.reader()->guid());
+  if (!endpoints_.writer()->write(const_cast<void *>(request), params)) {
+    return false;
+  }
+  request_id = params.sample_identity();
+  return true;
+}
+
+bool ServiceClient::wait_for_response(
+  const rtps::SampleIdentity & request_id, void * response, std::chrono::milliseconds timeout)
+{
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;; ) {
+    dds::SampleInfo info;
+    while (endpoints_.reader()->take_next_sample(response, &info) == ReturnCode_t::RETCODE_OK) {
+      if (info.valid_data && info.related_sample_identity == request_id) {
+        return true;
+      }
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) {
+      return false;
+    }
+    signal_.wait_for(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now));
+  }
+}
+
+}  // namespace quorvex_examples

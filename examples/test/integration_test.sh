@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Runs the example server and clients as separate processes on a private DDS domain, checks every
+# answer and that the processes hold no IP socket, so nothing they send can leave the machine.
+# Usage: integration_test.sh <server> <client> <pose-information file>
+set -euo pipefail
+server=$1
+client=$2
+poses=$3
+
+work=$(mktemp -d /tmp/quorvex_integration.XXXXXX)
+# Domains 150..228 are far from the default 0 that a user's ROS 2 graph would use.
+domain=$((150 + RANDOM % 79))
+ls /dev/shm | grep fastrtps_ > "$work/shm_before" || true
+timeout_pid=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "$work"/*.log; do
+    [ -e "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 40 "$log" >&2; }
+  done
+  exit 1
+}
+
+cleanup() {
+  if [ -n "$timeout_pid" ] && kill -0 "$timeout_pid" 2>/dev/null; then
+    kill -TERM "$timeout_pid" 2>/dev/null || true
+    sleep 1
+    kill -KILL "$timeout_pid" 2>/dev/null || true
+  fi
+  # Shared-memory files that appeared during the run and that no process uses any more are what
+  # our processes left behind (a killed process leaves its segments and port files).
+  local file name
+  for file in /dev/shm/*fastrtps_*; do
+    [ -e "$file" ] || continue
+    name=$(basename "$file")
+    grep -qxF "$name" "$work/shm_before" && continue
+    if ! grep -qsF "$file" /proc/[0-9]*/maps && ! ls -l /proc/[0-9]*/fd 2>/dev/null | grep -qF "$file"
+    then
+      rm -f "$file"
+    fi
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Inodes of the UDP and TCP sockets that process $1 holds.
+ip_sockets() {
+  local pid=$1 inode
+  for inode in $(ls -l "/proc/$pid/fd" 2>/dev/null | sed -n 's/.*socket:\[\([0-9]*\)\].*/\1/p'); do
+    awk -v inode="$inode" 'FNR > 1 && $10 == inode {found = 1} END {exit !found}' \
+      "/proc/$pid/net/udp" "/proc/$pid/net/udp6" "/proc/$pid/net/tcp" "/proc/$pid/net/tcp6" &&
+      echo "$inode"
+  done
+  return 0
+}
+
+echo "== domain $domain"
+
+echo "== a client without server gives up with a clear message"
+status=0
+timeout 30 "$client" --domain "$domain" --wait-ms 1500 > "$work/no_server.log" 2>&1 || status=$?
+[ "$status" -eq 3 ] || fail "client without server exited with $status, expected 3"
+grep -q "no server" "$work/no_server.log" || fail "no clear message without server"
+
+echo "== server: 10,000 points per trajectory"
+timeout -s TERM 200 "$server" --domain "$domain" --points 10000 > "$work/server.log" 2>&1 &
+timeout_pid=$!
+for _ in $(seq 100); do
+  grep -q "serving" "$work/server.log" && break
+  sleep 0.1
+done
+grep -q "serving" "$work/server.log" || fail "server did not start"
+server_pid=$(pgrep -P "$timeout_pid")
+
+echo "== two clients at once, every answer verified"
+timeout 150 "$client" --domain "$domain" --repeat 15 --verify --quiet --pose-info "$poses" \
+  > "$work/client_a.log" 2>&1 &
+client_a=$!
+timeout 150 "$client" --domain "$domain" --joints 3 --repeat 15 --verify --quiet \
+  --pose-info "$poses" > "$work/client_b.log" 2>&1 &
+client_b=$!
+# While they talk: the server holds no IP socket, and it maps Fast DDS shared-memory segments.
+sleep 1
+[ -z "$(ip_sockets "$server_pid")" ] || fail "the server holds IP sockets: $(ip_sockets "$server_pid")"
+for pid in $(pgrep -P "$client_a") $(pgrep -P "$client_b"); do
+  [ -z "$(ip_sockets "$pid")" ] || fail "a client holds IP sockets"
+done
+grep -q "/dev/shm/fastrtps_" "/proc/$server_pid/maps" || fail "the server maps no shared memory"
+wait "$client_a" || fail "client A exited with $?"
+wait "$client_b" || fail "client B exited with $?"
+for log in client_a client_b; do
+  [ "$(grep -c "PlanMotion: success, .*, verified" "$work/$log.log")" -eq 15 ] ||
+    fail "$log: not 15 verified PlanMotion answers"
+  [ "$(grep -c "SolveIK: success, .*, verified" "$work/$log.log")" -eq 15 ] ||
+    fail "$log: not 15 verified SolveIK answers"
+done
+
+echo "== malformed requests get success false with a reason"
+timeout 60 "$client" --domain "$domain" --joints 7 --goal-joints 6 --verify \
+  --pose-info "$work/no_such_file" > "$work/malformed.log" 2>&1 ||
+  fail "client with malformed requests exited with $?"
+grep -q "success: false" "$work/malformed.log" || fail "malformed request not refused"
+grep -q "both must list the same joints" "$work/malformed.log" || fail "refusal without reason"
+grep -q "cannot read the pose-information file" "$work/malformed.log" ||
+  fail "missing pose file not reported"
+[ "$(grep -c "verification: intact" "$work/malformed.log")" -eq 2 ] ||
+  fail "refusals not as expected"
+
+echo "== the server stops cleanly on SIGTERM"
+[ -z "$(ip_sockets "$server_pid")" ] || fail "the server holds IP sockets"
+kill -TERM "$server_pid"
+status=0
+wait "$timeout_pid" || status=$?
+timeout_pid=""
+[ "$status" -eq 0 ] || fail "server exited with $status"
+grep -q "stopping after 62 requests" "$work/server.log" || fail "server did not answer 62 requests"
+echo "PASS"
