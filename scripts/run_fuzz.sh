@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer in
+# <checkout>/build-fuzz and runs each target for a given time, starting from its committed seeds
+# and regression inputs in fuzz/corpus/<target>/. Inputs found on the way go to a scratch folder,
+# never into the checkout. Fails on any crash, leak, timeout, broken check or memory limit.
+#
+# Usage: scripts/run_fuzz.sh [seconds-per-target (default 60)] [target...]
+#   QUORVEX_FUZZ_WORK  scratch folder for grown corpora and crash artifacts
+#                      (default <checkout>/build-fuzz/fuzz-work; keep it to resume a campaign)
+#   QUORVEX_FUZZ_ARGS  extra libFuzzer flags, e.g. "-jobs=4 -workers=4" or "-seed=1"
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(cdr_fuzzer records_fuzzer introspection_fuzzer)
+build="$root/build-fuzz"
+work=${QUORVEX_FUZZ_WORK:-$build/fuzz-work}
+
+# The libraries get coverage instrumentation too, or libFuzzer would be blind inside them.
+CC=clang CXX=clang++ "$root/scripts/build.sh" "$build" \
+  -DQUORVEX_BUILD_FUZZERS=ON -DQUORVEX_SANITIZE="address;undefined" -DBUILD_TESTING=OFF \
+  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
+
+# Longest input per target. A CDR body of n bytes may make the reader hold at most 9n bytes
+# (cdr_fuzzer.cpp checks that bound on every input); libFuzzer's own malloc limit, whose unit
+# is 1 MB, backs it up at the nearest megabyte above 9 x the longest input.
+declare -A max_len=([cdr_fuzzer]=4096 [records_fuzzer]=1024 [introspection_fuzzer]=1024)
+
+failed=()
+for target in "${targets[@]}"; do
+  len=${max_len[$target]:-1024}
+  malloc_limit_mb=$(((9 * len + (1 << 20) - 1) >> 20))
+  mkdir -p "$work/corpus/$target" "$work/artifacts"
+  flags=(-max_total_time="$seconds" -max_len="$len" -timeout=10
+    -malloc_limit_mb="$malloc_limit_mb" -rss_limit_mb=2048 -print_final_stats=1
+    -artifact_prefix="$work/artifacts/$target-")
+  [ -f "$root/fuzz/$target.dict" ] && flags+=(-dict="$root/fuzz/$target.dict")
+  echo "== $target: ${seconds}s, inputs up to $len bytes, malloc limit ${malloc_limit_mb} MB =="
+  # The first folder receives new inputs; the committed corpus is only read.
+  # shellcheck disable=SC2086
+  if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$build/fuzz/$target" "${flags[@]}" ${QUORVEX_FUZZ_ARGS:-} \
+    "$work/corpus/$target" "$root/fuzz/corpus/$target" > "$work/$target.log" 2>&1
+  then
+    grep -E "^Done|stat::(number_of_executed_units|new_units_added|peak_rss_mb)" \
+      "$work/$target.log" || true
+    grep -E "cov: [0-9]+" "$work/$target.log" | tail -n 1 || true
+  else
+    tail -n 80 "$work/$target.log"
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Fuzzing failed: ${failed[*]} (inputs in $work/artifacts)" >&2
+  exit 1
+fi
+echo "All fuzz targets passed."
