@@ -97,7 +97,10 @@ template<typename Record, typename F>
 bool any_member(const Record & record, F && f)
 {
   return std::apply(
-    [&](const auto &... member) {return f(member) || ...;},
+    [&](const auto &... member) {
+      const bool found = (f(member) || ...);
+      return found;
+    },
     Members<Record>::of(record));
 }
 
@@ -147,7 +150,11 @@ bool same_bits(const Record & a, const Record & b)
   return std::apply(
     [&](const auto &... x) {
       return std::apply(
-        [&](const auto &... y) {return same_bits(x, y) && ...;}, Members<Record>::of(b));
+        [&](const auto &... y) {
+          const bool same = (same_bits(x, y) && ...);
+          return same;
+        },
+        Members<Record>::of(b));
     },
     Members<Record>::of(a));
 }
