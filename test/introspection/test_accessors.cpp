@@ -177,20 +177,6 @@ TEST(Accessors, GenericConsumerBuildsTheRecordTheCInterfaceBuilds)
     message.fill(reference.data());
     EXPECT_TRUE(message.are_equal(record, reference.data()));
 
-    // Read back the way a serializer would.
-    for (const Member * entry : sequence_entries(message)) {
-      const size_t k = static_cast<size_t>(entry - members.members_);
-      const std::vector<double> values = introspection_cases::sequence_value(k);
-      ASSERT_EQ(values.size(), entry->size_function(at(record, *entry)));
-      for (size_t i = 0; i < values.size(); ++i) {
-        double value = 0.0;
-        entry->fetch_function(at(record, *entry), i, &value);
-        EXPECT_EQ(values[i], value);
-        EXPECT_EQ(
-          values[i], *static_cast<const double *>(
-            entry->get_const_function(at(record, *entry), i)));
-      }
-    }
     message.fini(reference.data());
     members.fini_function(record);
     std::free(record);
