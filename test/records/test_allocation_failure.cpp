@@ -270,29 +270,3 @@ TYPED_TEST(AllocationFailure, SequenceCopyWithinCapacityStopsAtTheFailingElement
     });
   T::seq_fini(&input);
 }
-
-TEST(AllocationFailureSolveIKRequest, FailedToolTypeCopyLeavesTheLaterMembers)
-{
-  using T = record_traits::SolveIKRequest;
-  bool seen = false;
-  for_each_allocation_point(
-    [&seen](int k) {
-      Record<T> input(2);
-      Record<T> output(1);
-      Record<T> former(1);
-      bool ok;
-      {
-        Armed armed(k);
-        ok = T::copy(&input.msg, &output.msg);
-      }
-      if (ok || 4 != stopped_member<T>(output.msg, input.msg, former.msg)) {
-        return;
-      }
-      seen = true;
-      EXPECT_STREQ(input.msg.stage_subset.data, output.msg.stage_subset.data);
-      EXPECT_EQ(input.msg.return_seeds, output.msg.return_seeds);
-      EXPECT_EQ(former.msg.position_tolerance, output.msg.position_tolerance);
-      EXPECT_EQ(former.msg.max_joint_jump_rad, output.msg.max_joint_jump_rad);
-    });
-  EXPECT_TRUE(seen);
-}
