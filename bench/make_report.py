@@ -1,0 +1,215 @@
+#!/usr/bin/python3
+# Copyright 2026 quorvex developers
+# Licensed under the Apache License, Version 2.0
+"""Turn one JSON run of quorvex_benchmarks into the Markdown report and the throughput plot.
+
+Usage: make_report.py RUN.json RESULTS_DIR [README]
+
+Writes RESULTS_DIR/report.md and RESULTS_DIR/throughput.png (with gnuplot), and, when README
+is given, replaces its text between the results markers with the report.
+"""
+
+import json
+import pathlib
+import subprocess
+import sys
+
+BEGIN_MARK = '<!-- results:begin -->'
+END_MARK = '<!-- results:end -->'
+
+# Table order and the names the report gives the operations.
+OPERATIONS = {
+    'memcpy': 'memcpy, one block',
+    'memcpy_per_member': 'memcpy, one call per member',
+    'cdr_serialize_host': 'cdr_serialize, host order',
+    'cdr_serialize_swapped': 'cdr_serialize, swapped order',
+    'cdr_deserialize_reused': 'cdr_deserialize, reused record',
+    'cdr_deserialize_reused_swapped': 'cdr_deserialize, reused record, swapped order',
+    'cdr_deserialize_fresh': 'cdr_deserialize, fresh record',
+    'get_serialized_size': 'get_serialized_size',
+    'c_copy': 'C `__copy`',
+    'c_are_equal': 'C `__are_equal`',
+    'c_sequence_copy': 'C `__Sequence__copy`',
+}
+# get_serialized_size reads no payload: its time is the point, not a throughput.
+NOT_PLOTTED = {'get_serialized_size'}
+PLOTTED_MESSAGE = 'PlanMotion_Response'
+
+
+def split_size(size):
+    """'100_of_1000x7' -> (100, '1000x7'); '1000x7' -> (1, '1000x7')."""
+    if '_of_' in size:
+        records, shape = size.split('_of_')
+        return int(records), shape
+    return 1, size
+
+
+def size_key(size):
+    """Sort '10x7' < '100x7' < 'typical' < '100_of_10x7' < '100_of_typical'."""
+    records, shape = split_size(size)
+    values = 0 if shape == 'typical' else int(shape.replace('x', ''))
+    return (records, shape == 'typical', values)
+
+
+def size_text(size):
+    records, shape = split_size(size)
+    if shape != 'typical':
+        shape = '(' + shape.replace('x', ', ') + ')'
+    return shape if records == 1 else f'{records} × {shape}'
+
+
+def time_text(ns):
+    if ns < 1e3:
+        return f'{ns:.1f} ns'
+    if ns < 1e6:
+        return f'{ns / 1e3:.2f} µs'
+    return f'{ns / 1e6:.2f} ms'
+
+
+def load_medians(path):
+    run = json.loads(pathlib.Path(path).read_text())
+    rows = {}
+    to_ns = {'ns': 1.0, 'us': 1e3, 'ms': 1e6, 's': 1e9}
+    for entry in run['benchmarks']:
+        if entry.get('run_type') != 'aggregate' or entry.get('aggregate_name') != 'median':
+            continue
+        operation, message, size = entry['run_name'].split('/')
+        rows[(operation, message, size)] = {
+            'ns': entry['cpu_time'] * to_ns[entry['time_unit']],
+            'bytes': int(entry['bytes']),
+        }
+    return run['context'], rows
+
+
+REFERENCES = ('memcpy', 'memcpy_per_member')
+
+
+def ratio(rows, key):
+    """Throughput of an operation over that of the faster memcpy of the same payload."""
+    operation, message, size = key
+    references = [rows[(r, message, size)]['ns'] for r in REFERENCES if (r, message, size) in rows]
+    if not references or operation == 'get_serialized_size':
+        return None
+    return min(references) / rows[key]['ns']
+
+
+def goals(rows):
+    """(goal text, measured text, met) for each goal of the suite."""
+    result = []
+
+    def ratio_goal(operation, text, size, bound):
+        key = (operation, 'PlanMotion_Response', size)
+        if key not in rows:
+            result.append((f'{text}, {size_text(size)}: ≥ {bound}× memcpy', 'not measured', False))
+            return
+        value = ratio(rows, key)
+        result.append((f'{text}, {size_text(size)}: ≥ {bound}× memcpy', f'{value:.2f}×',
+                       value >= bound))
+
+    for size in ('1000x7', '10000x7'):
+        ratio_goal('cdr_serialize_host', 'cdr_serialize, host order', size, 0.8)
+    for size in ('1000x7', '10000x7'):
+        ratio_goal('cdr_deserialize_reused', 'cdr_deserialize into a reused record', size, 0.8)
+    for size in ('1000x7', '10000x7'):
+        ratio_goal('cdr_deserialize_fresh', 'cdr_deserialize into a fresh record', size, 0.4)
+    sizes = [rows[k]['ns'] for k in rows if k[0] == 'get_serialized_size']
+    slowest = max(sizes) if sizes else float('inf')
+    result.append(('get_serialized_size at every size: < 20 ns',
+                   f'{slowest:.1f} ns at most' if sizes else 'not measured', slowest < 20.0))
+    ratio_goal('c_copy', 'C `__copy`', '10000x7', 0.5)
+    return result
+
+
+def report_text(context, rows, plot_link):
+    caches = ', '.join(
+        f'L{c["level"]} {c["type"].lower()} {c["size"] // 1024} KiB' for c in context['caches'])
+    machine = f'{context["num_cpus"]} CPUs at {context["mhz_per_cpu"]} MHz'
+    if caches:
+        machine += f' ({caches})'
+    load = ', '.join(f'{v:.2f}' for v in context.get('load_avg', []))
+    lines = [
+        f'Run of {context["date"]} on {machine}; load average before the run {load}. '
+        'Medians of the repetitions, interleaved at random, in CPU time of the benchmark process '
+        '(the machine is shared, and wall time also counts the time that other processes run). '
+        'Every ratio is the throughput of the operation over that of the faster of the two '
+        'memcpy rows of the same payload in the same run.',
+        '',
+        '| goal | measured | met |',
+        '|---|---|---|',
+    ]
+    for text, measured, met in goals(rows):
+        lines.append(f'| {text} | {measured} | {"yes" if met else "**no**"} |')
+    lines += [
+        '',
+        '| operation | size | bytes | time | GB/s | ratio to memcpy |',
+        '|---|---|---:|---:|---:|---:|',
+    ]
+    order = list(OPERATIONS)
+    for key in sorted(rows, key=lambda k: (k[1] != PLOTTED_MESSAGE, k[1], size_key(k[2]),
+                                           order.index(k[0]))):
+        operation, message, size = key
+        row = rows[key]
+        value = ratio(rows, key)
+        throughput = '—' if operation == 'get_serialized_size' else \
+            f'{row["bytes"] / row["ns"]:.2f}'
+        lines.append(
+            f'| {OPERATIONS[operation]} | {message} {size_text(size)} | {row["bytes"]} | '
+            f'{time_text(row["ns"])} | {throughput} | '
+            f'{"—" if value is None else f"{value:.2f}"} |')
+    lines += ['', f'![Throughput against payload size]({plot_link})']
+    return '\n'.join(lines) + '\n'
+
+
+def plot(rows, png):
+    series = {}
+    for (operation, message, size), row in rows.items():
+        if message != PLOTTED_MESSAGE or operation in NOT_PLOTTED:
+            continue
+        series.setdefault(operation, []).append((row['bytes'], row['bytes'] / row['ns']))
+    script = [
+        'set terminal pngcairo size 1100,700 font ",11"',
+        f'set output "{png}"',
+        'set title "PlanMotion_Response: throughput against payload size"',
+        'set xlabel "payload bytes (CDR body)"',
+        'set ylabel "GB/s"',
+        'set logscale xy',
+        'set grid',
+        'set key outside right',
+    ]
+    plots = []
+    for operation in OPERATIONS:
+        if operation not in series:
+            continue
+        script.append(f'${operation} << EOD')
+        script += [f'{x} {y}' for x, y in sorted(series[operation])]
+        script.append('EOD')
+        width = 3 if operation == 'memcpy' else 1.5
+        title = OPERATIONS[operation].replace('`', '').replace('_', '\\\\_')
+        plots.append(f'${operation} using 1:2 with linespoints lw {width} title "{title}"')
+    script.append('plot ' + ', \\\n  '.join(plots))
+    subprocess.run(['gnuplot'], input='\n'.join(script) + '\n', text=True, check=True)
+
+
+def update_readme(readme, report):
+    text = readme.read_text()
+    begin, end = text.index(BEGIN_MARK), text.index(END_MARK)
+    readme.write_text(text[:begin + len(BEGIN_MARK)] + '\n' + report + text[end:])
+
+
+def main(argv):
+    if len(argv) not in (3, 4):
+        sys.exit(__doc__)
+    context, rows = load_medians(argv[1])
+    results = pathlib.Path(argv[2])
+    results.mkdir(parents=True, exist_ok=True)
+    (results / 'report.md').write_text(
+        '# Benchmark report\n\n' + report_text(context, rows, 'throughput.png'))
+    plot(rows, results / 'throughput.png')
+    if len(argv) == 4:
+        readme = pathlib.Path(argv[3])
+        link = (results / 'throughput.png').resolve().relative_to(readme.parent.resolve())
+        update_readme(readme, report_text(context, rows, link.as_posix()))
+
+
+if __name__ == '__main__':
+    main(sys.argv)
