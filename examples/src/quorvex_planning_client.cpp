@@ -122,9 +122,10 @@ std::string installed_pose_info()
   if (length <= 0) {
     return "sample_poses.txt";
   }
-  std::string executable(path, static_cast<size_t>(length));
+  const std::string executable(path, static_cast<size_t>(length));
   const std::string bin_dir = executable.substr(0, executable.rfind('/'));
-  return bin_dir + "/../share/quorvex_examples/sample_poses.txt";
+  const std::string prefix = bin_dir.substr(0, bin_dir.rfind('/'));
+  return prefix + "/share/quorvex_examples/sample_poses.txt";
 }
 
 // Distinct values for every round, so that a reply to another request could not pass the checks.

@@ -57,8 +57,15 @@ ip_sockets() {
 echo "== domain $domain"
 
 echo "== a client without server gives up with a clear message"
+timeout 30 "$client" --domain "$domain" --wait-ms 2000 > "$work/no_server.log" 2>&1 &
+lonely=$!
+sleep 1
+# While it looks for a server: no IP socket, only shared memory.
+lonely_pid=$(pgrep -P "$lonely") || fail "the client without server ended too soon"
+[ -z "$(ip_sockets "$lonely_pid")" ] || fail "a client holds IP sockets"
+grep -q "/dev/shm/fastrtps_" "/proc/$lonely_pid/maps" || fail "the client maps no shared memory"
 status=0
-timeout 30 "$client" --domain "$domain" --wait-ms 1500 > "$work/no_server.log" 2>&1 || status=$?
+wait "$lonely" || status=$?
 [ "$status" -eq 3 ] || fail "client without server exited with $status, expected 3"
 grep -q "no server" "$work/no_server.log" || fail "no clear message without server"
 
@@ -80,10 +87,8 @@ timeout 150 "$client" --domain "$domain" --joints 3 --repeat 15 --verify --quiet
   --pose-info "$poses" > "$work/client_b.log" 2>&1 &
 client_b=$!
 # While they talk: the server holds no IP socket, and it maps Fast DDS shared-memory segments.
-sleep 1
-[ -z "$(ip_sockets "$server_pid")" ] || fail "the server holds IP sockets: $(ip_sockets "$server_pid")"
-for pid in $(pgrep -P "$client_a") $(pgrep -P "$client_b"); do
-  [ -z "$(ip_sockets "$pid")" ] || fail "a client holds IP sockets"
+for pid in "$server_pid" $(pgrep -P "$client_a") $(pgrep -P "$client_b"); do
+  [ -z "$(ip_sockets "$pid")" ] || fail "process $pid holds IP sockets"
 done
 grep -q "/dev/shm/fastrtps_" "/proc/$server_pid/maps" || fail "the server maps no shared memory"
 wait "$client_a" || fail "client A exited with $?"
