@@ -5,7 +5,8 @@
 // orders, into a fresh record and into a reused one. The only expected failure is a Fast-CDR
 // exception. What reads is written again, read again and compared, and the serialized size
 // must cover what was written. The fresh read must also stay within a memory bound
-// proportional to the input (see kSlack below).
+// proportional to the input (see kSlack below). The reused record and the second write go
+// through the untyped callbacks of the message's handle, as the middleware calls them.
 
 #include <sanitizer/allocator_interface.h>
 
@@ -29,6 +30,8 @@
 #include "quorvex/srv/detail/solve_ik__rosidl_typesupport_fastrtps_cpp.hpp"
 #include "quorvex/srv/plan_motion.hpp"
 #include "quorvex/srv/solve_ik.hpp"
+#include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
+#include "rosidl_typesupport_fastrtps_cpp/message_type_support.h"
 
 #include "fuzz_check.hpp"
 
@@ -192,6 +195,27 @@ void on_free(const volatile void *) {}
 
 // --- reading and writing ---
 
+template<typename Record>
+const message_type_support_callbacks_t & callbacks_of()
+{
+  const rosidl_message_type_support_t * handle =
+    rosidl_typesupport_fastrtps_cpp::get_message_type_support_handle<Record>();
+  FUZZ_REQUIRE(
+    handle->typesupport_identifier == rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
+  return *static_cast<const message_type_support_callbacks_t *>(handle->data);
+}
+
+// The bound callback reports an unbounded type whose fixed part is that of an empty record.
+template<typename Record>
+void check_bound()
+{
+  char bounds_info = 0x7f;
+  FUZZ_REQUIRE(
+    callbacks_of<Record>().max_serialized_size(bounds_info) ==
+    typesupport::get_serialized_size(Record(), 0));
+  FUZZ_REQUIRE(bounds_info == ROSIDL_TYPESUPPORT_FASTRTPS_UNBOUNDED_TYPE);
+}
+
 struct Outcome
 {
   bool read;
@@ -199,12 +223,15 @@ struct Outcome
 };
 
 template<typename Record>
-Outcome read(char * bytes, std::size_t size, Cdr::Endianness order, Record & record)
+Outcome read(
+  char * bytes, std::size_t size, Cdr::Endianness order, Record & record, bool untyped = false)
 {
   FastBuffer buffer(bytes, size);
   Cdr cdr(buffer, order);
   try {
-    FUZZ_REQUIRE(typesupport::cdr_deserialize(cdr, record));
+    FUZZ_REQUIRE(
+      untyped ? callbacks_of<Record>().cdr_deserialize(cdr, &record) :
+      typesupport::cdr_deserialize(cdr, record));
     return {true, cdr.getSerializedDataLength()};
   } catch (const cdr_exception::Exception &) {
     // The one expected failure; anything else escapes and is reported by libFuzzer.
@@ -215,7 +242,9 @@ Outcome read(char * bytes, std::size_t size, Cdr::Endianness order, Record & rec
 // Writes the record after `start` bytes into a buffer of exactly the serialized size the
 // record reports from there. False if the writer refuses a string with an inner NUL.
 template<typename Record>
-bool write(const Record & record, Cdr::Endianness order, std::size_t start, std::vector<char> & out)
+bool write(
+  const Record & record, Cdr::Endianness order, std::size_t start, std::vector<char> & out,
+  bool untyped = false)
 {
   const std::size_t size = typesupport::get_serialized_size(record, start);
   out.assign(start + size, 0);
@@ -225,7 +254,9 @@ bool write(const Record & record, Cdr::Endianness order, std::size_t start, std:
     cdr.serialize('\0');
   }
   try {
-    FUZZ_REQUIRE(typesupport::cdr_serialize(record, cdr));
+    FUZZ_REQUIRE(
+      untyped ? callbacks_of<Record>().cdr_serialize(&record, cdr) :
+      typesupport::cdr_serialize(record, cdr));
   } catch (const cdr_exception::BadParamException &) {
     FUZZ_REQUIRE(any_member(record, [](const auto & m) {return holds_inner_nul(m);}));
     return false;
@@ -254,14 +285,18 @@ void check_round_trip(const Record & record, Cdr::Endianness order)
   for (std::size_t start = 1; start < 8; ++start) {
     write(record, order, start, bytes);
   }
+  FUZZ_REQUIRE(
+    callbacks_of<Record>().get_serialized_size(&record) ==
+    static_cast<std::uint32_t>(typesupport::get_serialized_size(record, 0)));
   Record expected = record;
   for_each_member(expected, [](auto & m) {cut_at_nul(m);});
   for (Cdr::Endianness write_order : {order, other(order)}) {
-    if (!write(record, write_order, 0, bytes)) {
+    const bool untyped = write_order != order;
+    if (!write(record, write_order, 0, bytes, untyped)) {
       return;
     }
     Record again;
-    const Outcome outcome = read(bytes.data(), bytes.size(), write_order, again);
+    const Outcome outcome = read(bytes.data(), bytes.size(), write_order, again, untyped);
     FUZZ_REQUIRE(outcome.read && outcome.position == bytes.size());
     FUZZ_REQUIRE(same_bits(again, expected));
     if constexpr (has_equality<Record>::value) {
@@ -295,7 +330,7 @@ void check(const std::uint8_t * data, std::size_t size)
     FUZZ_REQUIRE(g_allocations.total <= 9 * size + kSlack);
 
     // The previous content of a record never changes what is read, nor where reading stops.
-    const Outcome second = read(bytes.get(), size, order, reused);
+    const Outcome second = read(bytes.get(), size, order, reused, true);
     FUZZ_REQUIRE(first.read == second.read && first.position == second.position);
     if (first.read) {
       FUZZ_REQUIRE(same_bits(fresh, reused));
@@ -309,6 +344,10 @@ void check(const std::uint8_t * data, std::size_t size)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
   __sanitizer_install_malloc_and_free_hooks(on_malloc, on_free);
+  check_bound<quorvex::srv::SolveIK_Request>();
+  check_bound<quorvex::srv::SolveIK_Response>();
+  check_bound<quorvex::srv::PlanMotion_Request>();
+  check_bound<quorvex::srv::PlanMotion_Response>();
   return 0;
 }
 

@@ -5,17 +5,58 @@
 # never into the checkout. Fails on any crash, leak, timeout, broken check or memory limit.
 #
 # Usage: scripts/run_fuzz.sh [seconds-per-target (default 60)] [target...]
+#        scripts/run_fuzz.sh --coverage [target...]
+#   --coverage         instead of fuzzing, replays the committed and the grown corpora through a
+#                      coverage build (<checkout>/build-fuzz-cov) and reports the line coverage
+#                      of the three libraries and the C++ records
 #   QUORVEX_FUZZ_WORK  scratch folder for grown corpora and crash artifacts
 #                      (default <checkout>/build-fuzz/fuzz-work; keep it to resume a campaign)
 #   QUORVEX_FUZZ_ARGS  extra libFuzzer flags, e.g. "-jobs=4 -workers=4" or "-seed=1"
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-60}
-shift || true
+coverage=false
+if [ "${1:-}" = --coverage ]; then
+  coverage=true
+  shift
+fi
+seconds=60
+if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
+  seconds=$1
+  shift
+fi
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(cdr_fuzzer records_fuzzer introspection_fuzzer)
 build="$root/build-fuzz"
 work=${QUORVEX_FUZZ_WORK:-$build/fuzz-work}
+
+if $coverage; then
+  cov="$root/build-fuzz-cov"
+  flags="-fprofile-instr-generate -fcoverage-mapping"
+  CC=clang CXX=clang++ "$root/scripts/build.sh" "$cov" \
+    -DQUORVEX_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF \
+    -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" > /dev/null
+  rm -rf "$cov/profiles"
+  mkdir -p "$cov/profiles"
+  for target in "${targets[@]}"; do
+    mkdir -p "$work/corpus/$target"
+    LLVM_PROFILE_FILE="$cov/profiles/$target.profraw" "$cov/fuzz/$target" -runs=0 \
+      "$work/corpus/$target" "$root/fuzz/corpus/$target" 2>&1 | grep -E "INITED|Done" || true
+  done
+  llvm-profdata merge -sparse "$cov"/profiles/*.profraw -o "$cov/profiles/merged.profdata"
+  # Inline code of the C++ records lands in the executables, the rest in the libraries.
+  objects=()
+  for object in "${targets[@]:1}"; do
+    objects+=(-object "$cov/fuzz/$object")
+  done
+  for library in "$cov"/*/libquorvex__*.so; do
+    objects+=(-object "$library")
+  done
+  llvm-cov report "$cov/fuzz/${targets[0]}" "${objects[@]}" \
+    -instr-profile="$cov/profiles/merged.profdata" \
+    "$root/rosidl_generator_c" "$root/cpp_records" "$root/typesupport_fastrtps_cpp" \
+    "$root/typesupport_introspection_c"
+  exit 0
+fi
 
 # The libraries get coverage instrumentation too, or libFuzzer would be blind inside them.
 CC=clang CXX=clang++ "$root/scripts/build.sh" "$build" \
