@@ -242,9 +242,9 @@ TEST(CdrMembers, LengthAndCountLimitsOfTheFormat)
 
   const char * sequence = QUORVEX_CDR_SEQUENCE_MEMBER(PlanMotion_Request, goal_joints);
   EXPECT_NO_THROW(ts::check_sequence_count(u32_max, sequence));
-  EXPECT_THROW(ts::check_sequence_count(u32_max + 1, sequence), BadParamException);
   try {
     ts::check_sequence_count(u32_max + 1, sequence);
+    ADD_FAILURE() << "a sequence of 2^32 elements passed";
   } catch (const BadParamException & e) {
     EXPECT_NE(nullptr, std::strstr(e.what(), "PlanMotion_Request.goal_joints")) << e.what();
   }

@@ -109,15 +109,18 @@ TYPED_TEST(CdrHandle, ReachedThroughGetterIdentifierAndCallbacks)
   EXPECT_EQ(ROSIDL_TYPESUPPORT_FASTRTPS_UNBOUNDED_TYPE, bounds_info);
 }
 
+/// Checks a service handle; returns its callbacks record.
 template<typename Service>
-void expect_service(
+const service_type_support_callbacks_t * expect_service(
   const Library & library, const char * name, const rosidl_message_type_support_t * request,
   const rosidl_message_type_support_t * response)
 {
   const auto getter = library.getter<ServiceGetter>("service", name);
-  ASSERT_NE(nullptr, getter);
+  EXPECT_NE(nullptr, getter);
+  if (getter == nullptr) {
+    return nullptr;
+  }
   const rosidl_service_type_support_t * handle = getter();
-  ASSERT_NE(nullptr, handle);
   EXPECT_EQ(handle, getter());
   EXPECT_EQ(handle, rosidl_typesupport_fastrtps_cpp::get_service_type_support_handle<Service>());
   EXPECT_EQ(
@@ -134,18 +137,31 @@ void expect_service(
   const auto * request_callbacks =
     static_cast<const message_type_support_callbacks_t *>(callbacks->request_members_->data);
   EXPECT_STREQ((std::string(name) + "_Request").c_str(), request_callbacks->message_name_);
+  return callbacks;
 }
 
 TEST(CdrServiceHandle, LeadsToTheRequestAndResponseHandles)
 {
   Library library;
   ASSERT_TRUE(library.loaded()) << dlerror();
-  expect_service<quorvex::srv::SolveIK>(
+  const auto * solve_ik = expect_service<quorvex::srv::SolveIK>(
     library, "SolveIK", cdr_test::MessageInfo<SolveIK_Request>::handle(),
     cdr_test::MessageInfo<SolveIK_Response>::handle());
-  expect_service<quorvex::srv::PlanMotion>(
+  const auto * plan_motion = expect_service<quorvex::srv::PlanMotion>(
     library, "PlanMotion", cdr_test::MessageInfo<PlanMotion_Request>::handle(),
     cdr_test::MessageInfo<PlanMotion_Response>::handle());
+  ASSERT_NE(nullptr, solve_ik);
+  ASSERT_NE(nullptr, plan_motion);
+
+  // One namespace text serves all six callbacks records, across both services.
+  EXPECT_EQ(solve_ik->service_namespace_, plan_motion->service_namespace_);
+  for (const auto * callbacks : {solve_ik, plan_motion}) {
+    for (const auto * message : {callbacks->request_members_, callbacks->response_members_}) {
+      EXPECT_EQ(
+        solve_ik->service_namespace_,
+        static_cast<const message_type_support_callbacks_t *>(message->data)->message_namespace_);
+    }
+  }
 }
 
 // Of the library's own symbols only the typed functions and the getters are visible; weak
