@@ -63,15 +63,24 @@ dds::DataReaderQos service_reader_qos()
   return qos;
 }
 
-dds::Topic * create_topic(
+// Several clients of one service in one participant share its topics.
+dds::Topic * find_or_create_topic(
   dds::DomainParticipant * participant, const std::string & topic_name,
   const rosidl_message_type_support_t * handle, RecordLifecycle records)
 {
   dds::TypeSupport type(new MessageTopicType(handle, records));
+  dds::Topic * topic = dynamic_cast<dds::Topic *>(participant->lookup_topicdescription(topic_name));
+  if (topic != nullptr) {
+    if (topic->get_type_name() != type.get_type_name()) {
+      throw std::runtime_error(
+              "the topic " + topic_name + " already carries " + topic->get_type_name());
+    }
+    return topic;
+  }
   if (type.register_type(participant) != ReturnCode_t::RETCODE_OK) {
     throw std::runtime_error("Fast DDS refused to register the type " + type.get_type_name());
   }
-  dds::Topic * topic = participant->create_topic(topic_name, type.get_type_name(), dds::TopicQos());
+  topic = participant->create_topic(topic_name, type.get_type_name(), dds::TopicQos());
   if (topic == nullptr) {
     throw std::runtime_error("Fast DDS refused to create the topic " + topic_name);
   }
@@ -138,8 +147,8 @@ ServiceEndpoints::ServiceEndpoints(
 : participant_(participant)
 {
   // On failure the participant's own teardown deletes whatever was created here.
-  writer_topic_ = create_topic(participant_, writer_topic, writer_type, writer_records);
-  reader_topic_ = create_topic(participant_, reader_topic, reader_type, reader_records);
+  writer_topic_ = find_or_create_topic(participant_, writer_topic, writer_type, writer_records);
+  reader_topic_ = find_or_create_topic(participant_, reader_topic, reader_type, reader_records);
   publisher_ = participant_->create_publisher(dds::PublisherQos());
   subscriber_ = participant_->create_subscriber(dds::SubscriberQos());
   if (publisher_ == nullptr || subscriber_ == nullptr) {
@@ -165,6 +174,7 @@ ServiceEndpoints::~ServiceEndpoints()
   subscriber_->delete_datareader(reader_);
   participant_->delete_publisher(publisher_);
   participant_->delete_subscriber(subscriber_);
+  // Refused, and left to the last user, while other endpoints of the participant use a topic.
   participant_->delete_topic(reader_topic_);
   participant_->delete_topic(writer_topic_);
 }
