@@ -43,6 +43,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Child processes of process $1 (the programs that `timeout` runs).
+children() {
+  local stat pid comm state ppid rest
+  for stat in /proc/[0-9]*/stat; do
+    read -r pid comm state ppid rest < "$stat" 2>/dev/null || continue
+    [ "$ppid" = "$1" ] && echo "$pid"
+  done
+  return 0
+}
+
 # Inodes of the UDP and TCP sockets that process $1 holds.
 ip_sockets() {
   local pid=$1 inode
@@ -61,7 +71,8 @@ timeout 30 "$client" --domain "$domain" --wait-ms 2000 > "$work/no_server.log" 2
 lonely=$!
 sleep 1
 # While it looks for a server: no IP socket, only shared memory.
-lonely_pid=$(pgrep -P "$lonely") || fail "the client without server ended too soon"
+lonely_pid=$(children "$lonely")
+[ -n "$lonely_pid" ] || fail "the client without server ended too soon"
 [ -z "$(ip_sockets "$lonely_pid")" ] || fail "a client holds IP sockets"
 grep -q "/dev/shm/fastrtps_" "/proc/$lonely_pid/maps" || fail "the client maps no shared memory"
 status=0
@@ -77,7 +88,7 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 grep -q "serving" "$work/server.log" || fail "server did not start"
-server_pid=$(pgrep -P "$timeout_pid")
+server_pid=$(children "$timeout_pid")
 
 echo "== two clients at once, every answer verified"
 timeout 150 "$client" --domain "$domain" --repeat 15 --verify --quiet --pose-info "$poses" \
@@ -87,7 +98,7 @@ timeout 150 "$client" --domain "$domain" --joints 3 --repeat 15 --verify --quiet
   --pose-info "$poses" > "$work/client_b.log" 2>&1 &
 client_b=$!
 # While they talk: the server holds no IP socket, and it maps Fast DDS shared-memory segments.
-for pid in "$server_pid" $(pgrep -P "$client_a") $(pgrep -P "$client_b"); do
+for pid in "$server_pid" $(children "$client_a") $(children "$client_b"); do
   [ -z "$(ip_sockets "$pid")" ] || fail "process $pid holds IP sockets"
 done
 grep -q "/dev/shm/fastrtps_" "/proc/$server_pid/maps" || fail "the server maps no shared memory"
