@@ -5,6 +5,9 @@
 
 Usage: make_report.py RUN.json RESULTS_DIR [README]
 
+RESULTS_DIR/round_trip.tsv, when present, holds the demo's round trips (size label and
+milliseconds, one call per line).
+
 Writes RESULTS_DIR/report.md and RESULTS_DIR/throughput.png (with gnuplot), and, when README
 is given, replaces its text between the results markers with the report.
 """
@@ -26,10 +29,12 @@ OPERATIONS = {
     'cdr_deserialize_reused': 'cdr_deserialize, reused record',
     'cdr_deserialize_reused_swapped': 'cdr_deserialize, reused record, swapped order',
     'cdr_deserialize_fresh': 'cdr_deserialize, fresh record',
+    'cdr_deserialize_fresh_returned': 'cdr_deserialize, fresh record, memory returned each time',
     'get_serialized_size': 'get_serialized_size',
     'c_copy': 'C `__copy`',
     'c_are_equal': 'C `__are_equal`',
     'c_sequence_copy': 'C `__Sequence__copy`',
+    'round_trip': 'round trip between two processes',
 }
 # get_serialized_size reads no payload: its time is the point, not a throughput.
 NOT_PLOTTED = {'get_serialized_size'}
@@ -84,6 +89,24 @@ def load_medians(path):
 REFERENCES = ('memcpy', 'memcpy_per_member')
 
 
+def load_round_trips(path, rows):
+    """Median round trip per size from the demo's samples (size label, milliseconds per line)."""
+    samples = {}
+    for line in path.read_text().splitlines():
+        size, ms = line.split('\t')
+        samples.setdefault(size, []).append(float(ms) * 1e6)
+    counts = {}
+    for size, values in samples.items():
+        reference = rows.get(('memcpy', PLOTTED_MESSAGE, size))
+        values.sort()
+        rows[('round_trip', PLOTTED_MESSAGE, size)] = {
+            'ns': values[len(values) // 2],
+            'bytes': reference['bytes'] if reference else 0,
+        }
+        counts[size] = len(values)
+    return counts
+
+
 def ratio(rows, key):
     """Throughput of an operation over that of the faster memcpy of the same payload."""
     operation, message, size = key
@@ -120,7 +143,19 @@ def goals(rows):
     return result
 
 
-def report_text(context, rows, plot_link):
+def round_trip_text(counts):
+    if not counts:
+        return ('The round trip between two processes was not measured in this run: the demo in '
+                'examples/ could not be built or run.')
+    calls = min(counts.values())
+    return ('The round trip is that of a PlanMotion request (7 start and 7 goal joints) and its '
+            'response between the demo\'s client and server, two processes on Fast DDS shared '
+            f'memory: median of at least {calls} calls per size, from sending the request to '
+            'holding the deserialized response, the server\'s planning included. Its bytes are '
+            'those of the response body.')
+
+
+def report_text(context, rows, counts, plot_link):
     caches = ', '.join(
         f'L{c["level"]} {c["type"].lower()} {c["size"] // 1024} KiB' for c in context['caches'])
     machine = f'{context["num_cpus"]} CPUs at {context["mhz_per_cpu"]} MHz'
@@ -133,6 +168,8 @@ def report_text(context, rows, plot_link):
         '(the machine is shared, and wall time also counts the time that other processes run). '
         'Every ratio is the throughput of the operation over that of the faster of the two '
         'memcpy rows of the same payload in the same run.',
+        '',
+        round_trip_text(counts),
         '',
         '| goal | measured | met |',
         '|---|---|---|',
@@ -160,32 +197,56 @@ def report_text(context, rows, plot_link):
     return '\n'.join(lines) + '\n'
 
 
+# One colour per operation; dashed lines for the swapped byte order and the second reference.
+STYLES = {
+    'memcpy': 'lc rgb "black" lw 3',
+    'memcpy_per_member': 'lc rgb "gray50" lw 3 dt 2',
+    'cdr_serialize_host': 'lc rgb "#1f77b4" lw 2',
+    'cdr_serialize_swapped': 'lc rgb "#1f77b4" lw 2 dt 2',
+    'cdr_deserialize_reused': 'lc rgb "#d62728" lw 2',
+    'cdr_deserialize_reused_swapped': 'lc rgb "#d62728" lw 2 dt 2',
+    'cdr_deserialize_fresh': 'lc rgb "#ff7f0e" lw 2',
+    'cdr_deserialize_fresh_returned': 'lc rgb "#ff7f0e" lw 2 dt 3',
+    'c_copy': 'lc rgb "#2ca02c" lw 2',
+    'c_are_equal': 'lc rgb "#9467bd" lw 2',
+    'c_sequence_copy': 'lc rgb "#17becf" lw 2',
+    'round_trip': 'lc rgb "#8c564b" lw 2',
+}
+
+
 def plot(rows, png):
+    # The copies of 100 records get lines of their own, apart from those of one message.
     series = {}
     for (operation, message, size), row in rows.items():
         if message != PLOTTED_MESSAGE or operation in NOT_PLOTTED:
             continue
-        series.setdefault(operation, []).append((row['bytes'], row['bytes'] / row['ns']))
+        records, _ = split_size(size)
+        name = (operation, records)
+        series.setdefault(name, []).append((row['bytes'], row['bytes'] / row['ns']))
     script = [
-        'set terminal pngcairo size 1100,700 font ",11"',
+        'set terminal pngcairo size 1300,800 font ",11"',
         f'set output "{png}"',
-        'set title "PlanMotion_Response: throughput against payload size"',
-        'set xlabel "payload bytes (CDR body)"',
+        'set title "PlanMotion_Response: throughput against payload size (medians)" noenhanced',
+        'set xlabel "payload bytes (CDR body; 100 records for the sequence copy)"',
         'set ylabel "GB/s"',
         'set logscale xy',
+        'set format x "10^{%L}"',
         'set grid',
-        'set key outside right',
+        'set key outside right top',
     ]
     plots = []
-    for operation in OPERATIONS:
-        if operation not in series:
-            continue
-        script.append(f'${operation} << EOD')
-        script += [f'{x} {y}' for x, y in sorted(series[operation])]
+    for index, (operation, records) in enumerate(
+            sorted(series, key=lambda n: (n[1], list(OPERATIONS).index(n[0])))):
+        block = f'$s{index}'
+        script.append(f'{block} << EOD')
+        script += [f'{x} {y}' for x, y in sorted(series[(operation, records)])]
         script.append('EOD')
-        width = 3 if operation == 'memcpy' else 1.5
-        title = OPERATIONS[operation].replace('`', '').replace('_', '\\\\_')
-        plots.append(f'${operation} using 1:2 with linespoints lw {width} title "{title}"')
+        title = OPERATIONS[operation].replace('`', '')
+        style = STYLES[operation]
+        if records > 1 and operation != 'c_sequence_copy':
+            title += f', {records} records'
+            style = style.replace('lw 3', 'lw 1.5 pt 6')
+        plots.append(f'{block} using 1:2 with linespoints {style} title "{title}" noenhanced')
     script.append('plot ' + ', \\\n  '.join(plots))
     subprocess.run(['gnuplot'], input='\n'.join(script) + '\n', text=True, check=True)
 
@@ -201,14 +262,16 @@ def main(argv):
         sys.exit(__doc__)
     context, rows = load_medians(argv[1])
     results = pathlib.Path(argv[2])
+    round_trips = results / 'round_trip.tsv'
+    counts = load_round_trips(round_trips, rows) if round_trips.exists() else {}
     results.mkdir(parents=True, exist_ok=True)
     (results / 'report.md').write_text(
-        '# Benchmark report\n\n' + report_text(context, rows, 'throughput.png'))
+        '# Benchmark report\n\n' + report_text(context, rows, counts, 'throughput.png'))
     plot(rows, results / 'throughput.png')
     if len(argv) == 4:
         readme = pathlib.Path(argv[3])
         link = (results / 'throughput.png').resolve().relative_to(readme.parent.resolve())
-        update_readme(readme, report_text(context, rows, link.as_posix()))
+        update_readme(readme, report_text(context, rows, counts, link.as_posix()))
 
 
 if __name__ == '__main__':
