@@ -9,7 +9,7 @@ cd "$root"
 scripts/setup.sh
 
 echo "== build, install and test =="
-scripts/build.sh "$root/build"
+scripts/build.sh "$root/build" -DBUILD_TESTING=ON
 cmake --install "$root/build" > /dev/null
 ctest --test-dir "$root/build" --output-on-failure
 
@@ -23,5 +23,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -LE linter
 
 echo "== ThreadSanitizer: concurrent first use =="
-scripts/build.sh "$root/build-tsan" -DQUORVEX_SANITIZE=thread
+cmake -S "$root" -B "$root/build-tsan" -DQUORVEX_SANITIZE=thread \
+  -DPython3_EXECUTABLE=/usr/bin/python3 > /dev/null
+cmake --build "$root/build-tsan" -j"$(nproc)" --target test_introspection_getter_race
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L tsan
