@@ -11,6 +11,8 @@ packages=(
   ament-cmake-uncrustify
   # the middleware demo
   libfastrtps-dev nlohmann-json3-dev
+  # fuzz targets (libFuzzer and the sanitizer runtimes of clang)
+  clang libclang-rt-14-dev
 )
 
 missing=()
