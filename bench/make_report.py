@@ -150,9 +150,9 @@ def round_trip_text(counts):
     calls = min(counts.values())
     return ('The round trip is that of a PlanMotion request (7 start and 7 goal joints) and its '
             'response between the demo\'s client and server, two processes on Fast DDS shared '
-            f'memory: median of at least {calls} calls per size, from sending the request to '
-            'holding the deserialized response, the server\'s planning included. Its bytes are '
-            'those of the response body.')
+            f'memory: median of at least {calls} calls per size in wall time, from sending the '
+            'request to holding the deserialized response, the server\'s planning included. Its '
+            'bytes are those of the benchmarks\' response of the same size.')
 
 
 def report_text(context, rows, counts, plot_link):
