@@ -58,6 +58,19 @@ std::vector<char> encode(const Record & record, size_t bytes, Cdr::Endianness or
   return storage;
 }
 
+// The record that an encoding made by encode() holds.
+template<typename Record>
+Record decode(const std::vector<char> & encoding)
+{
+  std::vector<char> storage(encoding);
+  FastBuffer buffer(storage.data(), storage.size());
+  Cdr cdr(buffer, Cdr::DEFAULT_ENDIAN, Cdr::DDS_CDR);
+  cdr.read_encapsulation();
+  Record record;
+  cdr_deserialize(cdr, record);
+  return record;
+}
+
 // Into a preallocated buffer that never has to grow; the alignment origin follows the
 // header as in the middleware.
 template<typename Record>
@@ -73,6 +86,9 @@ void serialize(benchmark::State & state, const Subject<Record> & subject, Cdr::E
     benchmark::DoNotOptimize(storage.data());
     benchmark::ClobberMemory();
   }
+  require(
+    storage == (order == Cdr::DEFAULT_ENDIAN ? subject.host_encoding : subject.swapped_encoding),
+    "serialized bytes");
   report_payload(state, subject.bytes);
 }
 
@@ -123,12 +139,14 @@ void deserialize_reused(
     benchmark::DoNotOptimize(&record);
     benchmark::ClobberMemory();
   }
+  require(record == subject.record, "deserialized record");
   report_payload(state, subject.bytes);
 }
 
 template<typename Record>
 void serialized_size(benchmark::State & state, const Subject<Record> & subject)
 {
+  require(get_serialized_size(subject.record, 0) == subject.bytes, "serialized size");
   for (auto _ : state) {
     size_t size = get_serialized_size(subject.record, 0);
     benchmark::DoNotOptimize(size);
@@ -144,6 +162,11 @@ void register_message(const std::string & message, const std::string & size, Rec
   subject->bytes = payload_bytes(subject->record);
   subject->host_encoding = encode(subject->record, subject->bytes, Cdr::DEFAULT_ENDIAN);
   subject->swapped_encoding = encode(subject->record, subject->bytes, swapped_order());
+  // Every timed path starts from encodings that read back to the record; the fresh-record
+  // benchmarks rely on this check, the others also check their own results.
+  require(decode<Record>(subject->host_encoding) == subject->record, "host order round trip");
+  require(
+    decode<Record>(subject->swapped_encoding) == subject->record, "swapped order round trip");
   const std::string suffix = "/" + message + "/" + size;
 
   register_memcpy(message, size, payload_pieces(subject->record));
