@@ -3,13 +3,13 @@
 # Licensed under the Apache License, Version 2.0
 """Turn one JSON run of quorvex_benchmarks into the Markdown report and the throughput plot.
 
-Usage: make_report.py RUN.json RESULTS_DIR [README]
+Usage: make_report.py RUN.json RESULTS_DIR [README...]
 
 RESULTS_DIR/round_trip.tsv, when present, holds the demo's round trips (size label and
 milliseconds, one call per line).
 
-Writes RESULTS_DIR/report.md and RESULTS_DIR/throughput.png (with gnuplot), and, when README
-is given, replaces its text between the results markers with the report.
+Writes RESULTS_DIR/report.md and RESULTS_DIR/throughput.png (with gnuplot), and in each README
+given replaces the text between the results markers with the report.
 """
 
 import json
@@ -260,7 +260,7 @@ def update_readme(readme, report):
 
 
 def main(argv):
-    if len(argv) not in (3, 4):
+    if len(argv) < 3:
         sys.exit(__doc__)
     context, rows = load_medians(argv[1])
     results = pathlib.Path(argv[2])
@@ -270,8 +270,8 @@ def main(argv):
     (results / 'report.md').write_text(
         '# Benchmark report\n\n' + report_text(context, rows, counts, 'throughput.png'))
     plot(rows, results / 'throughput.png')
-    if len(argv) == 4:
-        readme = pathlib.Path(argv[3])
+    for name in argv[3:]:
+        readme = pathlib.Path(name)
         link = (results / 'throughput.png').resolve().relative_to(readme.parent.resolve())
         update_readme(readme, report_text(context, rows, counts, link.as_posix()))
 

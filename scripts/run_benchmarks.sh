@@ -69,8 +69,8 @@ else
     "the round trip is not measured." >&2
 fi
 
-# A partial run (with a filter) writes the report but leaves the README's full table alone.
+# A partial run (with a filter) writes the report but leaves the READMEs' full tables alone.
 readme=()
-[ $# -eq 0 ] && readme=("$root/bench/README.md")
+[ $# -eq 0 ] && readme=("$root/bench/README.md" "$root/README.md")
 /usr/bin/python3 "$root/bench/make_report.py" "$results/benchmarks.json" "$results" "${readme[@]}"
 echo "Report: $results/report.md"

@@ -9,7 +9,7 @@ cd "$root"
 scripts/setup.sh
 
 echo "== build, install and test =="
-scripts/build.sh "$root/build" -DBUILD_TESTING=ON
+scripts/build.sh "$root/build" -DBUILD_TESTING=ON -DQUORVEX_BUILD_BENCHMARKS=ON
 cmake --install "$root/build" > /dev/null
 ctest --test-dir "$root/build" --output-on-failure
 

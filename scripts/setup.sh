@@ -11,6 +11,8 @@ packages=(
   ament-cmake-uncrustify
   # the middleware demo
   libfastrtps-dev nlohmann-json3-dev
+  # benchmarks and their plot
+  libbenchmark-dev gnuplot-nox
   # fuzz targets (libFuzzer and the sanitizer runtimes of clang)
   clang libclang-rt-14-dev
 )
