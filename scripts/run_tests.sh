@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and installs quorvex into <checkout>/install, then runs the whole test suite:
 # the package's tests, the examples' integration test against the installed package, and the
-# package's tests again under AddressSanitizer + UndefinedBehaviorSanitizer and ThreadSanitizer.
+# package's tests again under AddressSanitizer + UndefinedBehaviorSanitizer and ThreadSanitizer,
+# and a minute of every fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -27,3 +28,6 @@ cmake -S "$root" -B "$root/build-tsan" -DQUORVEX_SANITIZE=thread \
   -DPython3_EXECUTABLE=/usr/bin/python3 > /dev/null
 cmake --build "$root/build-tsan" -j"$(nproc)" --target test_introspection_getter_race
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L tsan
+
+echo "== fuzz targets, a minute each =="
+scripts/run_fuzz.sh 60
