@@ -237,6 +237,43 @@ TYPED_TEST(AllocationFailure, SequenceCopyGrowingKeepsTheOldElements)
   T::seq_fini(&input);
 }
 
+TYPED_TEST(AllocationFailure, SequenceCopyGrowingLeavesNoStaleBytesInUse)
+{
+  // When an element copy fails after the block grew, the new elements from the failing one on
+  // are in use. Their plain members read as zero, never as bytes that reallocate left in the
+  // block (a bool there could hold neither 0 nor 1).
+  using T = TypeParam;
+  typename T::Seq input;
+  ASSERT_TRUE(T::seq_init(&input, 3));
+  fill_elements<T>(input, 3, 2);
+  Record<T> zero;
+  bool seen = false;
+  for_each_allocation_point(
+    [&input, &zero, &seen](int k) {
+      typename T::Seq output;
+      ASSERT_TRUE(T::seq_init(&output, 0));
+      bool ok;
+      {
+        Armed armed(k);
+        ok = T::seq_copy(&input, &output);
+      }
+      if (!ok && 3 == output.capacity) {
+        seen = true;
+        size_t failed = 0;
+        while (failed < 2 && T::are_equal(&input.data[failed], &output.data[failed])) {
+          ++failed;
+        }
+        stopped_member<T>(output.data[failed], input.data[failed], zero.msg);
+        for (size_t j = failed + 1; j < 3; ++j) {
+          EXPECT_TRUE(T::are_equal(&zero.msg, &output.data[j])) << "element " << j;
+        }
+      }
+      T::seq_fini(&output);
+    });
+  EXPECT_TRUE(seen);
+  T::seq_fini(&input);
+}
+
 TYPED_TEST(AllocationFailure, SequenceCopyWithinCapacityStopsAtTheFailingElement)
 {
   using T = TypeParam;

@@ -4,6 +4,7 @@
 #include "quorvex/srv/detail/record_sequence.h"
 
 #include <stdint.h>
+#include <string.h>
 
 static void *
 record_at(const quorvex__srv__RecordFunctions * functions, void * block, size_t index)
@@ -88,6 +89,9 @@ quorvex__srv__record_block__grow(
   }
   // The old pointer may be gone now: from here on the caller's block is the grown one.
   *block = records;
+  // reallocate leaves the new part unset. Zeroed, the new records' plain members hold defined
+  // values (a valid bool) even when a later element copy fails and leaves them in use.
+  memset(record_at(functions, records, capacity), 0, (new_capacity - capacity) * functions->size);
   if (!init_range(functions, records, capacity, new_capacity)) {
     if (0 == capacity) {
       // A block held by a sequence with capacity 0 would break its invariant and leak.
