@@ -60,11 +60,20 @@ static rosidl_message_type_support_t plan_motion_request_handle = {
   .func = get_message_typesupport_handle_function,
 };
 
+static pthread_once_t plan_motion_request_bound = PTHREAD_ONCE_INIT;
+
+static void
+bind_plan_motion_request(void)
+{
+  plan_motion_request_handle.typesupport_identifier =
+    rosidl_typesupport_introspection_c__identifier;
+}
+
 const rosidl_message_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Request)(void)
 {
-  bind_typesupport_identifier(&plan_motion_request_handle.typesupport_identifier);
+  pthread_once(&plan_motion_request_bound, bind_plan_motion_request);
   return &plan_motion_request_handle;
 }
 
@@ -122,11 +131,20 @@ static rosidl_message_type_support_t plan_motion_response_handle = {
   .func = get_message_typesupport_handle_function,
 };
 
+static pthread_once_t plan_motion_response_bound = PTHREAD_ONCE_INIT;
+
+static void
+bind_plan_motion_response(void)
+{
+  plan_motion_response_handle.typesupport_identifier =
+    rosidl_typesupport_introspection_c__identifier;
+}
+
 const rosidl_message_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Response)(void)
 {
-  bind_typesupport_identifier(&plan_motion_response_handle.typesupport_identifier);
+  pthread_once(&plan_motion_response_bound, bind_plan_motion_response);
   return &plan_motion_response_handle;
 }
 
@@ -147,18 +165,25 @@ static rosidl_service_type_support_t plan_motion_handle = {
   .func = get_service_typesupport_handle_function,
 };
 
+static pthread_once_t plan_motion_bound = PTHREAD_ONCE_INIT;
+
+// Binding the descriptors calls the message getters by name, which binds their handles too.
+static void
+bind_plan_motion(void)
+{
+  plan_motion_handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier;
+  plan_motion_service_members.request_members_ =
+    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
+    rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Request)()->data;
+  plan_motion_service_members.response_members_ =
+    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
+    rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Response)()->data;
+}
+
 const rosidl_service_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion)(void)
 {
-  bind_typesupport_identifier(&plan_motion_handle.typesupport_identifier);
-  bind_message_members(
-    &plan_motion_service_members.request_members_,
-    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-      rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Request));
-  bind_message_members(
-    &plan_motion_service_members.response_members_,
-    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-      rosidl_typesupport_introspection_c, quorvex, srv, PlanMotion_Response));
+  pthread_once(&plan_motion_bound, bind_plan_motion);
   return &plan_motion_handle;
 }

@@ -67,11 +67,19 @@ static rosidl_message_type_support_t solve_ik_request_handle = {
   .func = get_message_typesupport_handle_function,
 };
 
+static pthread_once_t solve_ik_request_bound = PTHREAD_ONCE_INIT;
+
+static void
+bind_solve_ik_request(void)
+{
+  solve_ik_request_handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier;
+}
+
 const rosidl_message_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Request)(void)
 {
-  bind_typesupport_identifier(&solve_ik_request_handle.typesupport_identifier);
+  pthread_once(&solve_ik_request_bound, bind_solve_ik_request);
   return &solve_ik_request_handle;
 }
 
@@ -119,11 +127,19 @@ static rosidl_message_type_support_t solve_ik_response_handle = {
   .func = get_message_typesupport_handle_function,
 };
 
+static pthread_once_t solve_ik_response_bound = PTHREAD_ONCE_INIT;
+
+static void
+bind_solve_ik_response(void)
+{
+  solve_ik_response_handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier;
+}
+
 const rosidl_message_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Response)(void)
 {
-  bind_typesupport_identifier(&solve_ik_response_handle.typesupport_identifier);
+  pthread_once(&solve_ik_response_bound, bind_solve_ik_response);
   return &solve_ik_response_handle;
 }
 
@@ -144,18 +160,25 @@ static rosidl_service_type_support_t solve_ik_handle = {
   .func = get_service_typesupport_handle_function,
 };
 
+static pthread_once_t solve_ik_bound = PTHREAD_ONCE_INIT;
+
+// Binding the descriptors calls the message getters by name, which binds their handles too.
+static void
+bind_solve_ik(void)
+{
+  solve_ik_handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier;
+  solve_ik_service_members.request_members_ =
+    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
+    rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Request)()->data;
+  solve_ik_service_members.response_members_ =
+    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
+    rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Response)()->data;
+}
+
 const rosidl_service_type_support_t *
 ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
   rosidl_typesupport_introspection_c, quorvex, srv, SolveIK)(void)
 {
-  bind_typesupport_identifier(&solve_ik_handle.typesupport_identifier);
-  bind_message_members(
-    &solve_ik_service_members.request_members_,
-    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-      rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Request));
-  bind_message_members(
-    &solve_ik_service_members.response_members_,
-    ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-      rosidl_typesupport_introspection_c, quorvex, srv, SolveIK_Response));
+  pthread_once(&solve_ik_bound, bind_solve_ik);
   return &solve_ik_handle;
 }

@@ -11,6 +11,7 @@
 #include <stddef.h>
 #include <stdint.h>
 #include <string.h>
+#include <pthread.h>
 
 #include "quorvex/msg/rosidl_typesupport_introspection_c__symbol_names.h"
 #include "rosidl_runtime_c/message_type_support_struct.h"
@@ -149,41 +150,11 @@ float64_sequence_resize(void * untyped_member, size_t size)
       QUORVEX__SRV__INTROSPECTION_C__ACCESSOR(Message, resize_function, member), \
   }
 
-// Lazy binding. The getters fill pointer fields of the handles and service descriptors on their
-// first call, without a lock, and callers may race through that first call. A field goes from
-// null to its one value by a compare-exchange, so it is written once; the acquire loads pair
-// with that store, so every caller's later plain reads of the record see the value. The fields
-// are plain pointers declared by rosidl_runtime_c and rosidl_typesupport_introspection_c, which
-// the C11 atomic_* functions do not take; the GNU builtins give the same operations on them.
-
-/// Sets a handle's typesupport_identifier to this type support's identifier, once.
-static inline void
-bind_typesupport_identifier(const char ** identifier_field)
-{
-  if (NULL != __atomic_load_n(identifier_field, __ATOMIC_ACQUIRE)) {
-    return;
-  }
-  const char * unbound = NULL;
-  __atomic_compare_exchange_n(
-    identifier_field, &unbound, rosidl_typesupport_introspection_c__identifier,
-    false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
-}
-
-/// Sets a service descriptor's request_members_ or response_members_ to the descriptor in the
-/// handle that `get_message_handle` returns, once; that call also binds the message handle.
-static inline void
-bind_message_members(
-  const rosidl_typesupport_introspection_c__MessageMembers ** members_field,
-  const rosidl_message_type_support_t * (*get_message_handle)(void))
-{
-  if (NULL != __atomic_load_n(members_field, __ATOMIC_ACQUIRE)) {
-    return;
-  }
-  const rosidl_typesupport_introspection_c__MessageMembers * members =
-    get_message_handle()->data;
-  const rosidl_typesupport_introspection_c__MessageMembers * unbound = NULL;
-  __atomic_compare_exchange_n(
-    members_field, &unbound, members, false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE);
-}
+// Lazy binding. The getters complete their handle (and a service getter its descriptor) at
+// their first call, without a lock, and callers may race through that call. Each record is
+// completed inside a pthread_once of its own: callers that lose the race wait until the winner is
+// done, and the completion happens before every getter's return, so the plain reads that
+// consumers make of the records afterwards never overlap a write. Per-field atomic stores would
+// leave a caller that found one field set reading the record while another caller still wrote.
 
 #endif  // QUORVEX__SRV__DETAIL__TYPE_SUPPORT_COMMON_H_
