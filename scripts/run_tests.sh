@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and installs quorvex into <checkout>/install, then runs the whole test suite:
-# the package's tests, the examples' integration test against the installed package, and the
-# package's tests again under AddressSanitizer + UndefinedBehaviorSanitizer and ThreadSanitizer,
-# and a minute of every fuzz target.
+# the package's tests, the examples' integration test against the installed package, the
+# package's tests again as colcon build and colcon test run them in a workspace, again under
+# AddressSanitizer + UndefinedBehaviorSanitizer and ThreadSanitizer, and a minute of every fuzz
+# target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -17,6 +18,9 @@ ctest --test-dir "$root/build" --output-on-failure
 echo "== examples against the installed package =="
 scripts/build_examples.sh
 ctest --test-dir "$root/build-examples" --output-on-failure
+
+echo "== colcon build and colcon test in a scratch workspace =="
+scripts/colcon_test.sh "$root/build-colcon"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer =="
 scripts/build.sh "$root/build-asan" -DQUORVEX_SANITIZE="address;undefined"

@@ -15,6 +15,12 @@ packages=(
   libbenchmark-dev gnuplot-nox
   # fuzz targets (libFuzzer and the sanitizer runtimes of clang)
   clang libclang-rt-14-dev
+  # the ROS 2 workspace build: colcon build and colcon test in a scratch workspace
+  colcon python3-colcon-ros python3-colcon-cmake python3-colcon-test-result
+  python3-colcon-library-path python3-colcon-bash python3-colcon-output
+  python3-colcon-package-selection python3-colcon-parallel-executor
+  python3-colcon-recursive-crawl python3-colcon-metadata python3-colcon-defaults
+  python3-colcon-package-information
 )
 
 missing=()
