@@ -1,0 +1,18 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef ROSIDL_TYPESUPPORT_INTROSPECTION_CPP__SERVICE_TYPE_SUPPORT_DECL_HPP_
+#define ROSIDL_TYPESUPPORT_INTROSPECTION_CPP__SERVICE_TYPE_SUPPORT_DECL_HPP_
+
+#include "rosidl_runtime_c/service_type_support_struct.h"
+
+namespace rosidl_typesupport_introspection_cpp
+{
+
+/// Specialised by each interface package for each of its service types.
+template<typename T>
+const rosidl_service_type_support_t * get_service_type_support_handle();
+
+}  // namespace rosidl_typesupport_introspection_cpp
+
+#endif  // ROSIDL_TYPESUPPORT_INTROSPECTION_CPP__SERVICE_TYPE_SUPPORT_DECL_HPP_
