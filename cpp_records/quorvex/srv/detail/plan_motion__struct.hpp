@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "quorvex/srv/detail/plan_motion__members.h"
+#include "quorvex/srv/detail/setters.hpp"
 #include "rosidl_runtime_cpp/message_initialization.hpp"
 
 namespace quorvex
@@ -46,6 +48,11 @@ struct PlanMotion_Request_
   _start_joints_type start_joints;
   _goal_joints_type goal_joints;
 
+  // set__<member>(value) for every member.
+  QUORVEX_PLAN_MOTION_REQUEST_MEMBERS(QUORVEX_SRV_SETTER)
+
+  using RawPtr = Type *;
+  using ConstRawPtr = const Type *;
   using SharedPtr = std::shared_ptr<Type>;
   using ConstSharedPtr = std::shared_ptr<Type const>;
   template<typename Deleter = std::default_delete<Type>>
@@ -56,6 +63,9 @@ struct PlanMotion_Request_
   using ConstUniquePtr = ConstUniquePtrWithDeleter<>;
   using WeakPtr = std::weak_ptr<Type>;
   using ConstWeakPtr = std::weak_ptr<Type const>;
+  // The names ROS 1 used, kept for code written against them.
+  using Ptr [[deprecated("use SharedPtr instead")]] = std::shared_ptr<Type>;
+  using ConstPtr [[deprecated("use ConstSharedPtr instead")]] = std::shared_ptr<Type const>;
 
   bool operator==(const PlanMotion_Request_ & other) const
   {
@@ -120,6 +130,11 @@ struct PlanMotion_Response_
   _n_points_type n_points;
   _n_joints_type n_joints;
 
+  // set__<member>(value) for every member.
+  QUORVEX_PLAN_MOTION_RESPONSE_MEMBERS(QUORVEX_SRV_SETTER)
+
+  using RawPtr = Type *;
+  using ConstRawPtr = const Type *;
   using SharedPtr = std::shared_ptr<Type>;
   using ConstSharedPtr = std::shared_ptr<Type const>;
   template<typename Deleter = std::default_delete<Type>>
@@ -130,6 +145,9 @@ struct PlanMotion_Response_
   using ConstUniquePtr = ConstUniquePtrWithDeleter<>;
   using WeakPtr = std::weak_ptr<Type>;
   using ConstWeakPtr = std::weak_ptr<Type const>;
+  // The names ROS 1 used, kept for code written against them.
+  using Ptr [[deprecated("use SharedPtr instead")]] = std::shared_ptr<Type>;
+  using ConstPtr [[deprecated("use ConstSharedPtr instead")]] = std::shared_ptr<Type const>;
 
   bool operator==(const PlanMotion_Response_ & other) const
   {

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "quorvex/srv/detail/solve_ik__members.h"
+#include "quorvex/srv/detail/setters.hpp"
 #include "rosidl_runtime_cpp/message_initialization.hpp"
 
 namespace quorvex
@@ -65,6 +67,11 @@ struct SolveIK_Request_
   _accept_feasible_path_type accept_feasible_path;
   _max_joint_jump_rad_type max_joint_jump_rad;
 
+  // set__<member>(value) for every member.
+  QUORVEX_SOLVE_IK_REQUEST_MEMBERS(QUORVEX_SRV_SETTER)
+
+  using RawPtr = Type *;
+  using ConstRawPtr = const Type *;
   using SharedPtr = std::shared_ptr<Type>;
   using ConstSharedPtr = std::shared_ptr<Type const>;
   template<typename Deleter = std::default_delete<Type>>
@@ -75,6 +82,9 @@ struct SolveIK_Request_
   using ConstUniquePtr = ConstUniquePtrWithDeleter<>;
   using WeakPtr = std::weak_ptr<Type>;
   using ConstWeakPtr = std::weak_ptr<Type const>;
+  // The names ROS 1 used, kept for code written against them.
+  using Ptr [[deprecated("use SharedPtr instead")]] = std::shared_ptr<Type>;
+  using ConstPtr [[deprecated("use ConstSharedPtr instead")]] = std::shared_ptr<Type const>;
 
   bool operator==(const SolveIK_Request_ & other) const
   {
@@ -151,6 +161,11 @@ struct SolveIK_Response_
   _summary_type summary;
   _report_json_type report_json;
 
+  // set__<member>(value) for every member.
+  QUORVEX_SOLVE_IK_RESPONSE_MEMBERS(QUORVEX_SRV_SETTER)
+
+  using RawPtr = Type *;
+  using ConstRawPtr = const Type *;
   using SharedPtr = std::shared_ptr<Type>;
   using ConstSharedPtr = std::shared_ptr<Type const>;
   template<typename Deleter = std::default_delete<Type>>
@@ -161,6 +176,9 @@ struct SolveIK_Response_
   using ConstUniquePtr = ConstUniquePtrWithDeleter<>;
   using WeakPtr = std::weak_ptr<Type>;
   using ConstWeakPtr = std::weak_ptr<Type const>;
+  // The names ROS 1 used, kept for code written against them.
+  using Ptr [[deprecated("use SharedPtr instead")]] = std::shared_ptr<Type>;
+  using ConstPtr [[deprecated("use ConstSharedPtr instead")]] = std::shared_ptr<Type const>;
 
   bool operator==(const SolveIK_Response_ & other) const
   {
