@@ -4,6 +4,7 @@
 #ifndef QUORVEX__SRV__PLAN_MOTION_HPP_
 #define QUORVEX__SRV__PLAN_MOTION_HPP_
 
+#include "quorvex/srv/detail/plan_motion__builder.hpp"
 #include "quorvex/srv/detail/plan_motion__struct.hpp"
 #include "quorvex/srv/detail/plan_motion__traits.hpp"
 

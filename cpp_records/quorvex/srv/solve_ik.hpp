@@ -4,6 +4,7 @@
 #ifndef QUORVEX__SRV__SOLVE_IK_HPP_
 #define QUORVEX__SRV__SOLVE_IK_HPP_
 
+#include "quorvex/srv/detail/solve_ik__builder.hpp"
 #include "quorvex/srv/detail/solve_ik__struct.hpp"
 #include "quorvex/srv/detail/solve_ik__traits.hpp"
 

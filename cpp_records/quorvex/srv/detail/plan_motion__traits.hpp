@@ -107,6 +107,21 @@ inline std::ostream & operator<<(std::ostream & out, const PlanMotion_Response &
 namespace rosidl_generator_traits
 {
 
+// The YAML writers' former names, kept for code written against them.
+
+[[deprecated("use quorvex::srv::to_block_style_yaml() instead")]]
+inline void to_yaml(
+  const quorvex::srv::PlanMotion_Request & msg, std::ostream & out, size_t indentation = 0)
+{
+  quorvex::srv::to_block_style_yaml(msg, out, indentation);
+}
+
+[[deprecated("use quorvex::srv::to_yaml() instead")]]
+inline std::string to_yaml(const quorvex::srv::PlanMotion_Request & msg)
+{
+  return quorvex::srv::to_yaml(msg);
+}
+
 template<>
 inline const char * data_type<quorvex::srv::PlanMotion_Request>()
 {
@@ -131,6 +146,19 @@ struct is_message<quorvex::srv::PlanMotion_Request>: std::true_type {};
 
 template<>
 struct is_service_request<quorvex::srv::PlanMotion_Request>: std::true_type {};
+
+[[deprecated("use quorvex::srv::to_block_style_yaml() instead")]]
+inline void to_yaml(
+  const quorvex::srv::PlanMotion_Response & msg, std::ostream & out, size_t indentation = 0)
+{
+  quorvex::srv::to_block_style_yaml(msg, out, indentation);
+}
+
+[[deprecated("use quorvex::srv::to_yaml() instead")]]
+inline std::string to_yaml(const quorvex::srv::PlanMotion_Response & msg)
+{
+  return quorvex::srv::to_yaml(msg);
+}
 
 template<>
 inline const char * data_type<quorvex::srv::PlanMotion_Response>()

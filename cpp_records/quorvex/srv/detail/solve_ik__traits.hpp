@@ -119,6 +119,21 @@ inline std::ostream & operator<<(std::ostream & out, const SolveIK_Response & ms
 namespace rosidl_generator_traits
 {
 
+// The YAML writers' former names, kept for code written against them.
+
+[[deprecated("use quorvex::srv::to_block_style_yaml() instead")]]
+inline void to_yaml(
+  const quorvex::srv::SolveIK_Request & msg, std::ostream & out, size_t indentation = 0)
+{
+  quorvex::srv::to_block_style_yaml(msg, out, indentation);
+}
+
+[[deprecated("use quorvex::srv::to_yaml() instead")]]
+inline std::string to_yaml(const quorvex::srv::SolveIK_Request & msg)
+{
+  return quorvex::srv::to_yaml(msg);
+}
+
 template<>
 inline const char * data_type<quorvex::srv::SolveIK_Request>()
 {
@@ -143,6 +158,19 @@ struct is_message<quorvex::srv::SolveIK_Request>: std::true_type {};
 
 template<>
 struct is_service_request<quorvex::srv::SolveIK_Request>: std::true_type {};
+
+[[deprecated("use quorvex::srv::to_block_style_yaml() instead")]]
+inline void to_yaml(
+  const quorvex::srv::SolveIK_Response & msg, std::ostream & out, size_t indentation = 0)
+{
+  quorvex::srv::to_block_style_yaml(msg, out, indentation);
+}
+
+[[deprecated("use quorvex::srv::to_yaml() instead")]]
+inline std::string to_yaml(const quorvex::srv::SolveIK_Response & msg)
+{
+  return quorvex::srv::to_yaml(msg);
+}
 
 template<>
 inline const char * data_type<quorvex::srv::SolveIK_Response>()
