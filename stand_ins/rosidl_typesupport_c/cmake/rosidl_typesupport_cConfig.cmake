@@ -1,0 +1,6 @@
+# Stand-in for the ROS 2 package rosidl_typesupport_c: identifier, type support map, dispatch.
+include(CMakeFindDependencyMacro)
+find_dependency(rosidl_runtime_c)
+include("${CMAKE_CURRENT_LIST_DIR}/rosidl_typesupport_cTargets.cmake")
+set(rosidl_typesupport_c_IS_STAND_IN TRUE)
+set(rosidl_typesupport_c_LIBRARIES rosidl_typesupport_c::rosidl_typesupport_c)

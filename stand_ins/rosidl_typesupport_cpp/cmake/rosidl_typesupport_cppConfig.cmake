@@ -1,0 +1,7 @@
+# Stand-in for the ROS 2 package rosidl_typesupport_cpp: identifier, templates, dispatch.
+include(CMakeFindDependencyMacro)
+find_dependency(rosidl_runtime_c)
+find_dependency(rosidl_typesupport_c)
+include("${CMAKE_CURRENT_LIST_DIR}/rosidl_typesupport_cppTargets.cmake")
+set(rosidl_typesupport_cpp_IS_STAND_IN TRUE)
+set(rosidl_typesupport_cpp_LIBRARIES rosidl_typesupport_cpp::rosidl_typesupport_cpp)

@@ -1,0 +1,21 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#ifndef ROSIDL_TYPESUPPORT_CPP__SERVICE_TYPE_SUPPORT_DISPATCH_HPP_
+#define ROSIDL_TYPESUPPORT_CPP__SERVICE_TYPE_SUPPORT_DISPATCH_HPP_
+
+#include "rosidl_runtime_c/service_type_support_struct.h"
+#include "rosidl_typesupport_cpp/visibility_control.h"
+
+namespace rosidl_typesupport_cpp
+{
+
+/// The `func` of C++ dispatch service handles; behaves as the message twin does.
+ROSIDL_TYPESUPPORT_CPP_PUBLIC
+const rosidl_service_type_support_t *
+get_service_typesupport_handle_function(
+  const rosidl_service_type_support_t * handle, const char * identifier);
+
+}  // namespace rosidl_typesupport_cpp
+
+#endif  // ROSIDL_TYPESUPPORT_CPP__SERVICE_TYPE_SUPPORT_DISPATCH_HPP_
