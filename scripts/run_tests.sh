@@ -30,7 +30,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== ThreadSanitizer: concurrent first use =="
 cmake -S "$root" -B "$root/build-tsan" -DQUORVEX_SANITIZE=thread \
   -DPython3_EXECUTABLE=/usr/bin/python3 > /dev/null
-cmake --build "$root/build-tsan" -j"$(nproc)" --target test_introspection_getter_race
+cmake --build "$root/build-tsan" -j"$(nproc)" --target test_introspection_getter_race \
+  test_introspection_cpp_first_use
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L tsan
 
 echo "== fuzz targets, a minute each =="
