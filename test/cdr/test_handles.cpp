@@ -29,13 +29,15 @@ using cdr_test::Stream;
 using MessageGetter = const rosidl_message_type_support_t * (*)();
 using ServiceGetter = const rosidl_service_type_support_t * (*)();
 
-/// The library opened by path and its getters looked up by name, as the type-support dispatch
-/// does.
+/// The library opened by name through the loader's search path and its getters looked up by
+/// name, as the type-support dispatch does. The process already holds the library (it links it),
+/// so the loader hands back that copy, whichever directory it came from: opening it by build-tree
+/// path would load a second copy with handles of its own where an installed copy comes first.
 class Library
 {
 public:
   Library()
-  : handle_(dlopen(QUORVEX_CDR_LIBRARY, RTLD_NOW | RTLD_LOCAL)) {}
+  : handle_(dlopen("libquorvex__rosidl_typesupport_fastrtps_cpp.so", RTLD_NOW | RTLD_LOCAL)) {}
   ~Library()
   {
     if (handle_ != nullptr) {
