@@ -3,7 +3,7 @@
 
 // Threads race to load the library by name and to call its getters at once, as middleware
 // threads do on first use. Each must find every handle complete: identifier, descriptors and
-// the service's message descriptors. Meant to run under ThreadSanitizer as well.
+// the service's message descriptors.
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
