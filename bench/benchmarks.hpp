@@ -29,6 +29,10 @@ void register_memcpy(
 /// cdr_serialize, cdr_deserialize and get_serialized_size of every measured message.
 void register_cdr_benchmarks();
 
+/// The C library's cdr_serialize and cdr_deserialize callbacks, beside the C++ library's, for
+/// the larger PlanMotion_Response payloads.
+void register_cdr_c_benchmarks();
+
 /// __copy, __are_equal and __Sequence__copy of the C records of every measured message.
 void register_record_benchmarks();
 

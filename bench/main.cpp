@@ -71,6 +71,7 @@ int main(int argc, char ** argv)
   mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
   quorvex_bench::register_cdr_benchmarks();
+  quorvex_bench::register_cdr_c_benchmarks();
   quorvex_bench::register_record_benchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -30,6 +30,9 @@ OPERATIONS = {
     'cdr_deserialize_reused_swapped': 'cdr_deserialize, reused record, swapped order',
     'cdr_deserialize_fresh': 'cdr_deserialize, fresh record',
     'cdr_deserialize_fresh_returned': 'cdr_deserialize, fresh record, memory returned each time',
+    'cdr_c_serialize_host': 'C library: cdr_serialize, host order',
+    'cdr_c_deserialize_reused': 'C library: cdr_deserialize, reused record',
+    'cdr_c_deserialize_fresh': 'C library: cdr_deserialize, fresh record',
     'get_serialized_size': 'get_serialized_size',
     'c_copy': 'C `__copy`',
     'c_are_equal': 'C `__are_equal`',
@@ -141,6 +144,20 @@ def goals(rows):
                    f'{slowest:.1f} ns at most' if sizes else 'not measured',
                    slowest < 20.0 if sizes else None))
     ratio_goal('c_copy', 'C `__copy`', '10000x7', 0.5)
+
+    # The C library against the C++ library in the same run: throughput over throughput.
+    for c_operation, cpp_operation in (('cdr_c_serialize_host', 'cdr_serialize_host'),
+                                       ('cdr_c_deserialize_reused', 'cdr_deserialize_reused'),
+                                       ('cdr_c_deserialize_fresh', 'cdr_deserialize_fresh')):
+        for size in ('1000x7', '10000x7'):
+            c_key = (c_operation, 'PlanMotion_Response', size)
+            cpp_key = (cpp_operation, 'PlanMotion_Response', size)
+            text = f'{OPERATIONS[c_operation]}, {size_text(size)}: ≥ 0.9× the C++ library'
+            if c_key not in rows or cpp_key not in rows:
+                result.append((text, 'not measured', None))
+                continue
+            value = rows[cpp_key]['ns'] / rows[c_key]['ns']
+            result.append((text, f'{value:.2f}×', value >= 0.9))
     return result
 
 
@@ -209,6 +226,9 @@ STYLES = {
     'cdr_deserialize_reused_swapped': 'lc rgb "#d62728" lw 2 dt 2',
     'cdr_deserialize_fresh': 'lc rgb "#ff7f0e" lw 2',
     'cdr_deserialize_fresh_returned': 'lc rgb "#ff7f0e" lw 2 dt 3',
+    'cdr_c_serialize_host': 'lc rgb "#1f77b4" lw 1 pt 4',
+    'cdr_c_deserialize_reused': 'lc rgb "#d62728" lw 1 pt 4',
+    'cdr_c_deserialize_fresh': 'lc rgb "#ff7f0e" lw 1 pt 4',
     'c_copy': 'lc rgb "#2ca02c" lw 2',
     'c_are_equal': 'lc rgb "#9467bd" lw 2',
     'c_sequence_copy': 'lc rgb "#17becf" lw 2',
