@@ -314,6 +314,7 @@ private:
 }  // namespace builder
 }  // namespace srv
 
+/// The first step of the named-field builder of MessageType; specialised for each message.
 template<typename MessageType>
 auto build();
 
