@@ -172,7 +172,8 @@ constexpr MessageMember member_entry(const char * name)
 
 /// Constructs a `Record` in the storage at `untyped_message`, initialised as `mode` says.
 /**
- * The records' constructors allocate nothing, so this cannot fail; a null pointer is ignored.
+ * The slot cannot report a failure, and needs none: no member has a default value, so the
+ * records' constructors allocate nothing. A null pointer is ignored.
  */
 template<typename Record>
 void init_record(void * untyped_message, rosidl_runtime_cpp::MessageInitialization mode)
