@@ -25,7 +25,7 @@ if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
   shift
 fi
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(cdr_fuzzer records_fuzzer introspection_fuzzer)
+[ ${#targets[@]} -eq 0 ] && targets=(cdr_fuzzer cdr_c_fuzzer records_fuzzer introspection_fuzzer)
 build="$root/build-fuzz"
 work=${QUORVEX_FUZZ_WORK:-$build/fuzz-work}
 
@@ -54,7 +54,7 @@ if $coverage; then
   llvm-cov report "$cov/fuzz/${targets[0]}" "${objects[@]}" \
     -instr-profile="$cov/profiles/merged.profdata" \
     "$root/rosidl_generator_c" "$root/cpp_records" "$root/typesupport_fastrtps_cpp" \
-    "$root/typesupport_introspection_c"
+    "$root/typesupport_introspection_c" "$root/typesupport_fastrtps_c"
   exit 0
 fi
 
@@ -66,7 +66,8 @@ CC=clang CXX=clang++ "$root/scripts/build.sh" "$build" \
 # Longest input per target. A CDR body of n bytes may make the reader hold at most 9n bytes
 # (cdr_fuzzer.cpp checks that bound on every input); libFuzzer's own malloc limit, whose unit
 # is 1 MB, backs it up at the nearest megabyte above 9 x the longest input.
-declare -A max_len=([cdr_fuzzer]=4096 [records_fuzzer]=1024 [introspection_fuzzer]=1024)
+declare -A max_len=([cdr_fuzzer]=4096 [cdr_c_fuzzer]=4096 [records_fuzzer]=1024
+  [introspection_fuzzer]=1024)
 
 failed=()
 for target in "${targets[@]}"; do
