@@ -14,7 +14,11 @@
 // - a string whose `data` is null (a record left in zero bytes) is written as the empty string;
 // - reading, a string or sequence member that fails is left as it was, and the stream goes back
 //   before its length or count, for a malformed stream and for a failed allocation alike;
-// - a failed allocation returns false instead of throwing std::bad_alloc.
+// - a failed allocation returns false instead of throwing std::bad_alloc;
+// - the check of a length or count against the bytes left goes through Cdr::jump(), the one
+//   public way to learn them; over Fast-CDR's own growable buffer (a FastBuffer made without
+//   memory) jump() grows the buffer instead of failing, so there a forged length or count is
+//   not refused. Middlewares read from the memory of the received sample, where it is.
 
 #include <cstddef>
 #include <cstdint>
