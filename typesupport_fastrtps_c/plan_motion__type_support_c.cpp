@@ -56,6 +56,8 @@ struct PlanMotion_Request_steps
 
   static size_t max_size(bool & full_bounded, bool & is_plain, size_t current_alignment)
   {
+    // Bounded until a string or sequence member says otherwise; never plain, as the C record
+    // is not laid out as its encoding.
     full_bounded = true;
     is_plain = false;
     const size_t initial_alignment = current_alignment;
@@ -91,6 +93,8 @@ struct PlanMotion_Response_steps
 
   static size_t max_size(bool & full_bounded, bool & is_plain, size_t current_alignment)
   {
+    // Bounded until a string or sequence member says otherwise; never plain, as the C record
+    // is not laid out as its encoding.
     full_bounded = true;
     is_plain = false;
     const size_t initial_alignment = current_alignment;
