@@ -140,8 +140,10 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, double & value)
 /// Reads a string member: the bytes of its length, less the last one if it is the NUL.
 /**
  * Fast-CDR's string reader gives a std::string, which would be copied once more; this reads the
- * length and takes the bytes where they lie, with the C++ library's outcome: the same text, the
+ * length and takes the bytes from the stream, with the C++ library's outcome: the same text, the
  * same refusal of a length beyond the bytes left, and the stream back before the length then.
+ * The text lands in the member's own block when that holds it and its NUL (no allocation, as a
+ * std::string reuses its capacity); otherwise rosidl_runtime_c__String__assignn replaces it.
  * The C++ library loses the member's previous text, and leaves the stream after the string, when
  * memory runs out; here both stay.
  */
@@ -150,27 +152,46 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__String &
   eprosima::fastcdr::Cdr::state before(cdr);
   uint32_t length = 0;
   cdr.deserialize(length);
-  const char * text = "";
-  size_t size = 0;
-  if (length != 0) {
-    // Skipping to the last byte and reading it checks that all `length` bytes are there, and the
-    // read tells the stream that its last item was one byte wide, on which the alignment of what
-    // follows depends; jump() alone would not.
-    if (!cdr.jump(length - 1)) {
+  const bool fits = value.data != nullptr && length < value.capacity;
+  if (length == 0) {
+    // No text at all: the empty string, as Fast-CDR reads it.
+    if (fits) {
+      value.data[0] = '\0';
+      value.size = 0;
+    } else if (!rosidl_runtime_c__String__assignn(&value, "", 0)) {
       cdr.setState(before);
-      throw_not_enough_memory();
+      return false;
     }
-    char last = '\0';
-    try {
-      cdr.deserialize(last);
-    } catch (eprosima::fastcdr::exception::Exception &) {
-      cdr.setState(before);
-      throw;
-    }
-    text = cdr.getCurrentPosition() - length;
-    size = length - (last == '\0' ? 1 : 0);
+    return true;
   }
-  if (!rosidl_runtime_c__String__assignn(&value, text, size)) {
+  if (fits) {
+    // deserializeArray checks that all `length` bytes are there before it copies any of them.
+    try {
+      cdr.deserializeArray(value.data, length);
+    } catch (eprosima::fastcdr::exception::Exception & exception) {
+      cdr.setState(before);
+      exception.raise();
+    }
+    value.size = length - (value.data[length - 1] == '\0' ? 1 : 0);
+    value.data[value.size] = '\0';
+    return true;
+  }
+  // Skipping to the last byte and reading it checks that all `length` bytes are there before
+  // anything is allocated, and the read tells the stream that its last item was one byte wide,
+  // on which the alignment of what follows depends; jump() alone would not.
+  if (!cdr.jump(length - 1)) {
+    cdr.setState(before);
+    throw_not_enough_memory();
+  }
+  char last = '\0';
+  try {
+    cdr.deserialize(last);
+  } catch (eprosima::fastcdr::exception::Exception &) {
+    cdr.setState(before);
+    throw;
+  }
+  const char * text = cdr.getCurrentPosition() - length;
+  if (!rosidl_runtime_c__String__assignn(&value, text, length - (last == '\0' ? 1 : 0))) {
     cdr.setState(before);
     return false;
   }
@@ -196,15 +217,8 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__double__
     value.size = 0;
     return true;
   }
-  {
-    eprosima::fastcdr::Cdr::state after_count(cdr);
-    if (!cdr.jump(count)) {
-      cdr.setState(before);
-      throw_not_enough_memory();
-    }
-    cdr.setState(after_count);
-  }
   if (count <= value.capacity) {
+    // deserializeArray checks that all elements are there before it copies any of them.
     try {
       cdr.deserializeArray(value.data, count);
     } catch (eprosima::fastcdr::exception::Exception & exception) {
@@ -213,6 +227,14 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__double__
     }
     value.size = count;
     return true;
+  }
+  {
+    eprosima::fastcdr::Cdr::state after_count(cdr);
+    if (!cdr.jump(count)) {
+      cdr.setState(before);
+      throw_not_enough_memory();
+    }
+    cdr.setState(after_count);
   }
   rosidl_runtime_c__double__Sequence grown;
   if (!rosidl_runtime_c__double__Sequence__init(&grown, count)) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "allocator_probe.hpp"
@@ -174,6 +175,16 @@ TYPED_TEST(FastrtpsCFailure, MalformedInputReadsAsTheCppLibraryReadsIt)
 {
   std::mt19937 engine(23);
   cdr_test::RandomFill fill(29);
+  TypeParam roomy;
+  cdr_test::for_each_member(
+    roomy, [](size_t, auto & value) {
+      using Member = std::decay_t<decltype(value)>;
+      if constexpr (std::is_same_v<Member, std::string>) {
+        value.assign(300, 'r');
+      } else if constexpr (std::is_same_v<Member, std::vector<double>>) {
+        value.assign(300, 2.5);
+      }
+    });
   for (int round = 0; round < 2000; ++round) {
     std::vector<uint8_t> bytes;
     const bool big_endian = round % 2 == 1;
@@ -198,13 +209,16 @@ TYPED_TEST(FastrtpsCFailure, MalformedInputReadsAsTheCppLibraryReadsIt)
     } catch (const eprosima::fastcdr::exception::Exception &) {
       cpp_read = false;
     }
-    Stream c_in(bytes, big_endian);
-    Owned<TypeParam> c_record;
-    const Outcome outcome = read_c(c_in, c_record);
-    ASSERT_EQ(cpp_read ? Outcome::read : Outcome::refused, outcome) << "round " << round;
-    ASSERT_EQ(cpp_in.position(), c_in.position()) << "round " << round;
-    if (cpp_read) {
-      ASSERT_TRUE(c_records::same_record(c_record.message, cpp_record)) << "round " << round;
+    // Into a fresh record, and into a used one whose strings and sequences have room to spare.
+    for (const bool fresh : {true, false}) {
+      Stream c_in(bytes, big_endian);
+      Owned<TypeParam> c_record(fresh ? TypeParam() : roomy);
+      const Outcome outcome = read_c(c_in, c_record);
+      ASSERT_EQ(cpp_read ? Outcome::read : Outcome::refused, outcome) << "round " << round;
+      ASSERT_EQ(cpp_in.position(), c_in.position()) << "round " << round;
+      if (cpp_read) {
+        ASSERT_TRUE(c_records::same_record(c_record.message, cpp_record)) << "round " << round;
+      }
     }
   }
 }
