@@ -30,7 +30,7 @@ void register_memcpy(
 void register_cdr_benchmarks();
 
 /// The C library's cdr_serialize and cdr_deserialize callbacks, beside the C++ library's, for
-/// the larger PlanMotion_Response payloads.
+/// every measured PlanMotion_Response.
 void register_cdr_c_benchmarks();
 
 /// __copy, __are_equal and __Sequence__copy of the C records of every measured message.

@@ -134,9 +134,7 @@ void register_message(const Shape & shape)
 void register_cdr_c_benchmarks()
 {
   for (const Shape & shape : response_shapes()) {
-    if (shape.n_points >= 1000) {
-      register_message(shape);
-    }
+    register_message(shape);
   }
 }
 
