@@ -246,9 +246,6 @@ void check(const std::uint8_t * data, std::size_t size, std::size_t fail_at, boo
         check_writers(sent, fresh.message);
       }
     }
-    if (fail_at == 0) {
-      continue;
-    }
     Owned<Cpp> used(dirty);
     fuzz_allocator::plan_failures(fail_at, sticky);
     const Read read = read_c<Cpp>(bytes.get(), size, order, used.message);
@@ -256,6 +253,7 @@ void check(const std::uint8_t * data, std::size_t size, std::size_t fail_at, boo
     fuzz_allocator::plan_failures(0, false);
     if (failures == 0) {
       FUZZ_REQUIRE(read.outcome == expected.outcome && read.position == expected.position);
+      FUZZ_REQUIRE(read.outcome != Outcome::read || same_record(used.message, sent));
     } else {
       FUZZ_REQUIRE(read.outcome == Outcome::out_of_memory);
       FUZZ_REQUIRE(read.position <= expected.position);
