@@ -3,6 +3,10 @@
 
 #include "quorvex_examples/command_line.hpp"
 
+#include <limits.h>
+#include <unistd.h>
+
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -12,7 +16,9 @@ namespace quorvex_examples
 
 bool parse_integer(const std::string & text, int64_t min, int64_t max, int64_t & value)
 {
-  if (text.empty()) {
+  const size_t first_digit = !text.empty() && text[0] == '-' ? 1 : 0;
+  // strtoll alone would also take leading blanks and a '+'.
+  if (text.size() == first_digit || !std::isdigit(static_cast<unsigned char>(text[first_digit]))) {
     return false;
   }
   char * end = nullptr;
@@ -23,6 +29,27 @@ bool parse_integer(const std::string & text, int64_t min, int64_t max, int64_t &
   }
   value = parsed;
   return true;
+}
+
+std::string executable_path()
+{
+  char path[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
+  return length <= 0 ? std::string() : std::string(path, static_cast<size_t>(length));
+}
+
+std::string absolute_path(const std::string & path)
+{
+  if (path.empty() || path.front() == '/') {
+    return path;
+  }
+  char * directory = getcwd(nullptr, 0);
+  if (directory == nullptr) {
+    return path;
+  }
+  const std::string absolute = std::string(directory) + "/" + path;
+  free(directory);
+  return absolute;
 }
 
 }  // namespace quorvex_examples

@@ -11,11 +11,15 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "nlohmann/json.hpp"
+
+#include "quorvex_examples/printable.hpp"
 
 namespace quorvex_examples
 {
@@ -48,46 +52,33 @@ std::string refuse_plan(const quorvex::srv::PlanMotion_Request & request, int32_
     if (!std::isfinite(request.start_joints[j]) || !std::isfinite(request.goal_joints[j])) {
       return "joint " + std::to_string(j) + " has a start or goal that is not a finite number";
     }
+    if (!std::isfinite(request.goal_joints[j] - request.start_joints[j])) {
+      return "joint " + std::to_string(j) + " moves farther than a float64 can hold";
+    }
   }
   return "";
 }
 
+bool all_finite(const std::vector<double> & values)
+{
+  return std::all_of(values.begin(), values.end(), [](double v) {return std::isfinite(v);});
+}
+
+// As long as the number needs: a fixed-size buffer would cut a long duration short.
 std::string format_seconds(double seconds)
 {
-  char text[32];
-  std::snprintf(text, sizeof(text), "%.3f", seconds);
+  const char * format = std::fabs(seconds) < 1e9 ? "%.3f" : "%.4g";
+  const int length = std::snprintf(nullptr, 0, format, seconds);
+  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  std::snprintf(&text[0], text.size(), format, seconds);
+  text.resize(text.size() - 1);
   return text;
 }
 
-struct PoseInfo
+// Counts bytes, lines and entries of the opened regular file `fd` into `info`.
+void count_pose_info(int fd, const struct stat & status, PoseInfo & info)
 {
-  bool readable = false;
-  std::string error;
-  size_t bytes = 0;
-  size_t lines = 0;
-  // Lines with content that are not comments.
-  size_t entries = 0;
-};
-
-PoseInfo read_pose_info(const std::string & path)
-{
-  PoseInfo info;
-  if (path.empty()) {
-    info.error = "no pose_info_path was given";
-    return info;
-  }
-  // Non-blocking, so that a FIFO cannot stall the server before it is refused below.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    info.error = std::error_code(errno, std::generic_category()).message();
-    return info;
-  }
-  struct stat status;
-  if (fstat(fd, &status) != 0) {
-    info.error = std::error_code(errno, std::generic_category()).message();
-  } else if (!S_ISREG(status.st_mode)) {
-    info.error = "not a regular file";
-  } else if (static_cast<size_t>(status.st_size) > kMaxPoseInfoBytes) {
+  if (static_cast<size_t>(status.st_size) > kMaxPoseInfoBytes) {
     info.error = "larger than " + std::to_string(kMaxPoseInfoBytes) + " bytes";
   } else {
     std::vector<char> chunk(65536);
@@ -133,8 +124,104 @@ PoseInfo read_pose_info(const std::string & path)
       info.entries += line_has_content && !line_is_comment ? 1 : 0;
     }
   }
-  close(fd);
+}
+
+// Opens the last component of `relative` (a canonical path without links) below the directory
+// `directory`, one component at a time and never following a link, so that a directory renamed
+// or replaced by a link meanwhile cannot lead out. Returns the descriptor or -1.
+int open_below(const std::string & directory, const std::string & relative)
+{
+  int dir_fd = open(directory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  size_t begin = 0;
+  for (size_t slash = relative.find('/'); dir_fd >= 0 && slash != std::string::npos;
+    slash = relative.find('/', begin))
+  {
+    const std::string component = relative.substr(begin, slash - begin);
+    const int next =
+      openat(dir_fd, component.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    close(dir_fd);
+    dir_fd = next;
+    begin = slash + 1;
+  }
+  if (dir_fd < 0) {
+    return -1;
+  }
+  const std::string name = relative.substr(begin);
+  struct stat before;
+  int fd = -1;
+  // Refused before opening: opening a FIFO releases its writer, opening a device may act.
+  if (fstatat(dir_fd, name.c_str(), &before, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(before.st_mode)) {
+    fd = openat(
+      dir_fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat after;
+    // The same regular file that was checked, not one put in its place meanwhile.
+    if (fd >= 0 && (fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) ||
+      after.st_dev != before.st_dev || after.st_ino != before.st_ino))
+    {
+      close(fd);
+      fd = -1;
+    }
+  }
+  close(dir_fd);
+  return fd;
+}
+
+// The directory of `directories` that holds the canonical `path`, or nullptr.
+const std::string * containing_directory(
+  const std::vector<std::string> & directories, const std::string & path)
+{
+  for (const std::string & directory : directories) {
+    const std::string prefix = directory == "/" ? directory : directory + "/";
+    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0) {
+      return &directory;
+    }
+  }
+  return nullptr;
+}
+
+std::string canonical_path(const std::string & path)
+{
+  char * resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) {
+    return "";
+  }
+  std::string canonical(resolved);
+  free(resolved);
+  return canonical;
+}
+
+PoseInfo unavailable()
+{
+  PoseInfo info;
+  info.error = kPoseInfoUnavailable;
   return info;
+}
+
+// Text members of a SolveIK request that a reply may quote.
+std::string refuse_texts(const quorvex::srv::SolveIK_Request & request, size_t max_text_bytes)
+{
+  const std::pair<const char *, const std::string *> texts[] = {
+    {"pose_info_path", &request.pose_info_path},
+    {"stage_subset", &request.stage_subset},
+    {"tool_type", &request.tool_type},
+  };
+  for (const auto & text : texts) {
+    if (text.second->size() > max_text_bytes) {
+      return std::string(text.first) + " has " + std::to_string(text.second->size()) +
+             " bytes, more than this server's limit of " + std::to_string(max_text_bytes);
+    }
+    // Another writer may send one; it would end the text early in C and make the reply unsendable.
+    if (text.second->find('\0') != std::string::npos) {
+      return std::string(text.first) + " holds a NUL byte";
+    }
+  }
+  if (request.pose_info_path.empty()) {
+    return "no pose_info_path was given";
+  }
+  if (request.pose_info_path.front() != '/') {
+    return "pose_info_path is not an absolute path";
+  }
+  return "";
 }
 
 nlohmann::json request_json(const quorvex::srv::SolveIK_Request & request)
@@ -174,6 +261,14 @@ std::string dump(const nlohmann::json & json)
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
+nlohmann::json solve_ik_report()
+{
+  return {
+    {"solved", false},
+    {"note", "this example server has no robot model, so it solves nothing"},
+  };
+}
+
 }  // namespace
 
 void plan_motion(
@@ -205,8 +300,9 @@ void plan_motion(
   for (size_t i = 0; i < points; ++i) {
     const double tau = static_cast<double>(i) / static_cast<double>(points - 1);
     const double s = tau * tau * tau * (10.0 - 15.0 * tau + 6.0 * tau * tau);
-    const double ds = 30.0 * tau * tau * (1.0 - tau) * (1.0 - tau) / duration;
-    const double dds = 60.0 * tau * (1.0 - tau) * (1.0 - 2.0 * tau) / (duration * duration);
+    // Each factor divided by the duration once: duration * duration may overflow.
+    const double ds = 30.0 * tau * tau * (1.0 - tau) * (1.0 - tau);
+    const double dds = 60.0 * tau * (1.0 - tau) * (1.0 - 2.0 * tau) / duration;
     response.time_from_start[i] = tau * duration;
     for (size_t j = 0; j < joints; ++j) {
       const double start = request.start_joints[j];
@@ -214,9 +310,18 @@ void plan_motion(
       const size_t k = i * joints + j;
       // Weighted this way the first and last points are exactly start and goal.
       response.waypoints_flat[k] = (1.0 - s) * start + s * goal;
-      response.velocities_flat[k] = (goal - start) * ds;
-      response.accelerations_flat[k] = (goal - start) * dds;
+      response.velocities_flat[k] = (goal - start) / duration * ds;
+      response.accelerations_flat[k] = (goal - start) / duration * dds;
     }
+  }
+  // Finite joints may still give values that are not: the result is checked, not only the input.
+  if (!std::isfinite(duration) || !all_finite(response.waypoints_flat) ||
+    !all_finite(response.velocities_flat) || !all_finite(response.accelerations_flat) ||
+    !all_finite(response.time_from_start))
+  {
+    response = quorvex::srv::PlanMotion_Response();
+    response.message = "the trajectory would hold values that are not finite numbers";
+    return;
   }
   response.n_points = n_points;
   response.n_joints = static_cast<int32_t>(joints);
@@ -225,25 +330,109 @@ void plan_motion(
     std::to_string(joints) + " joints over " + format_seconds(duration) + " s";
 }
 
-void solve_ik(
-  const quorvex::srv::SolveIK_Request & request,
-  quorvex::srv::SolveIK_Response & response)
+void refuse_request(const std::string & reason, quorvex::srv::PlanMotion_Response & response)
 {
-  const PoseInfo info = read_pose_info(request.pose_info_path);
-  const nlohmann::json report = {
-    {"request", request_json(request)},
-    {"pose_info", pose_info_json(request.pose_info_path, info)},
-    {"solved", false},
-    {"note", "this example server has no robot model, so it solves nothing"},
-  };
+  response = quorvex::srv::PlanMotion_Response();
+  response.message = reason;
+}
+
+void refuse_request(const std::string & reason, quorvex::srv::SolveIK_Response & response)
+{
+  nlohmann::json report = solve_ik_report();
+  report["refusal"] = reason;
+  response.success = false;
+  response.summary = "refused: " + reason;
+  response.report_json = dump(report);
+}
+
+PoseDirectories::PoseDirectories(const std::vector<std::string> & directories)
+{
+  for (const std::string & directory : directories) {
+    const std::string canonical = canonical_path(directory);
+    struct stat status;
+    if (!canonical.empty() && stat(canonical.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+      directories_.push_back(canonical);
+    } else {
+      missing_.push_back(directory);
+    }
+  }
+}
+
+PoseInfo PoseDirectories::read(const std::string & path) const
+{
+  PoseInfo info = unavailable();
+  // Links inside the directories are followed; the file they lead to must be inside too.
+  const std::string canonical = canonical_path(path);
+  const std::string * directory = containing_directory(directories_, canonical);
+  if (directory == nullptr) {
+    return info;
+  }
+  const size_t skip = *directory == "/" ? 1 : directory->size() + 1;
+  const int fd = open_below(*directory, canonical.substr(skip));
+  struct stat status;
+  if (fd < 0) {
+    return info;
+  }
+  if (fstat(fd, &status) == 0) {
+    info.error.clear();
+    count_pose_info(fd, status, info);
+    if (!info.readable && info.error.find("larger than") == std::string::npos) {
+      info.error = kPoseInfoUnavailable;  // a read error tells nothing more
+    }
+  }
+  close(fd);
+  return info;
+}
+
+PoseInfo read_pose_info(const std::string & path)
+{
+  PoseInfo info;
+  struct stat status;
+  if (stat(path.c_str(), &status) != 0) {
+    info.error = std::error_code(errno, std::generic_category()).message();
+    return info;
+  }
+  if (!S_ISREG(status.st_mode)) {
+    info.error = "not a regular file";
+    return info;
+  }
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    info.error = std::error_code(errno, std::generic_category()).message();
+    return info;
+  }
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    info.error = "not a regular file";
+  } else {
+    count_pose_info(fd, status, info);
+  }
+  close(fd);
+  return info;
+}
+
+void solve_ik(
+  const quorvex::srv::SolveIK_Request & request, const PoseDirectories & directories,
+  size_t max_text_bytes, quorvex::srv::SolveIK_Response & response)
+{
+  const std::string quoted_path = printable(request.pose_info_path, kQuoteBytes);
+  const std::string refusal = refuse_texts(request, max_text_bytes);
+  if (!refusal.empty()) {
+    // No request text goes back: it is what was refused.
+    refuse_request(refusal, response);
+    return;
+  }
+  const PoseInfo info = directories.read(request.pose_info_path);
+  nlohmann::json report = solve_ik_report();
+  report["request"] = request_json(request);
+  report["pose_info"] = pose_info_json(request.pose_info_path, info);
   response.success = info.readable;
   if (info.readable) {
     response.summary = "read " + std::to_string(info.entries) + " pose entries (" +
       std::to_string(info.lines) + " lines, " + std::to_string(info.bytes) + " bytes) from '" +
-      request.pose_info_path + "'; no robot model here, so nothing was solved";
+      quoted_path + "'; no robot model here, so nothing was solved";
   } else {
-    response.summary = "cannot read the pose-information file '" + request.pose_info_path +
-      "': " + info.error;
+    response.summary = "cannot read the pose-information file '" + quoted_path + "': " +
+      info.error;
   }
   response.report_json = dump(report);
 }
@@ -288,21 +477,32 @@ std::string check_solve_ik_response(
   } catch (const nlohmann::json::exception & error) {
     return std::string("report_json is not valid JSON: ") + error.what();
   }
-  const PoseInfo info = read_pose_info(request.pose_info_path);
-  if (!report.is_object() || !report.contains("request") || !report.contains("pose_info")) {
-    return "report_json lacks the request or the pose information";
-  }
-  if (report["request"] != request_json(request)) {
-    return "report_json describes another request: " + report["request"].dump();
-  }
-  if (report["pose_info"] != pose_info_json(request.pose_info_path, info)) {
-    return "report_json describes the file otherwise: " + report["pose_info"].dump();
-  }
-  if (response.success != info.readable) {
-    return "success differs from whether the file is readable";
+  if (!report.is_object()) {
+    return "report_json is not an object";
   }
   if (response.summary.empty()) {
     return "summary is empty";
+  }
+  if (report.contains("refusal")) {
+    // The server's text limits are its own; a refusal must only quote nothing of the request.
+    return response.success || report.contains("request") ?
+           "a refused request got success or was quoted back" : "";
+  }
+  if (!report.contains("request") || !report.contains("pose_info")) {
+    return "report_json lacks the request or the pose information";
+  }
+  if (report["request"] != request_json(request)) {
+    return "report_json describes another request: " + printable(report["request"].dump(), 400);
+  }
+  if (!response.success) {
+    // This process cannot know the server's pose directories, only how a refusal must read.
+    return report["pose_info"] == pose_info_json(request.pose_info_path, unavailable()) ? "" :
+           "the file was refused otherwise than as unavailable";
+  }
+  const PoseInfo info = read_pose_info(request.pose_info_path);
+  if (report["pose_info"] != pose_info_json(request.pose_info_path, info)) {
+    return "report_json describes the file otherwise: " +
+           printable(report["pose_info"].dump(), 400);
   }
   return "";
 }

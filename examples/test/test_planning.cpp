@@ -10,6 +10,8 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "nlohmann/json.hpp"
 
@@ -98,6 +100,31 @@ TEST(PlanMotion, RefusesWhatCannotBePlannedAndSaysWhy)
   }
 }
 
+TEST(PlanMotion, ResultsAreCheckedNotOnlyTheJoints)
+{
+  // Finite joints whose difference overflows would give a trajectory of infinities.
+  PlanMotion_Response response;
+  quorvex_examples::plan_motion(request_of({1e308, -1e308}, {-1e308, 1e308}), 500, response);
+  EXPECT_FALSE(response.success);
+  EXPECT_NE(std::string::npos, response.message.find("farther")) << response.message;
+  EXPECT_TRUE(response.waypoints_flat.empty());
+
+  // A huge but representable move: every value finite, the duration written out whole and the
+  // accelerations not lost to an overflowing duration squared.
+  quorvex_examples::plan_motion(request_of({0.0, 1e300}, {0.0, -1e300}), 50, response);
+  ASSERT_TRUE(response.success) << response.message;
+  EXPECT_NE(std::string::npos, response.message.find("over 3.75e+300 s")) << response.message;
+  for (const auto * values :
+    {&response.waypoints_flat, &response.velocities_flat, &response.accelerations_flat})
+  {
+    for (double value : *values) {
+      ASSERT_TRUE(std::isfinite(value));
+    }
+  }
+  EXPECT_LT(0.0, std::fabs(response.accelerations_flat[2 * 1 + 1]));
+  EXPECT_DOUBLE_EQ(3.75e300, response.time_from_start.back());
+}
+
 TEST(PlanMotion, CheckFindsAnyChangedValue)
 {
   const auto request = request_of({0.1, 0.2}, {-0.3, 0.4});
@@ -124,13 +151,27 @@ protected:
     char dir_template[] = "/tmp/quorvex_solve_ik_XXXXXX";
     ASSERT_NE(nullptr, mkdtemp(dir_template));
     dir_ = dir_template;
+    ASSERT_EQ(0, mkdir((dir_ + "/served").c_str(), 0700));
+    ASSERT_EQ(0, mkdir((dir_ + "/other").c_str(), 0700));
   }
   void TearDown() override
   {
-    for (const char * name : {"poses.txt", "fifo"}) {
+    for (const char * name : {"served/poses.txt", "served/fifo", "served/unreadable.txt",
+        "served/link_out", "served/link_in", "served/null", "other/secret.txt"})
+    {
       std::remove((dir_ + "/" + name).c_str());
     }
+    rmdir((dir_ + "/served").c_str());
+    rmdir((dir_ + "/other").c_str());
     rmdir(dir_.c_str());
+  }
+  SolveIK_Response solve(const SolveIK_Request & request, size_t max_text_bytes = 4096)
+  {
+    SolveIK_Response response;
+    quorvex_examples::solve_ik(
+      request, quorvex_examples::PoseDirectories({dir_ + "/served", "/dev"}), max_text_bytes,
+      response);
+    return response;
   }
   SolveIK_Request request_for(const std::string & path)
   {
@@ -147,10 +188,9 @@ protected:
 
 TEST_F(SolveIK, DescribesTheFileAndTheRequest)
 {
-  std::ofstream(dir_ + "/poses.txt") << "# comment\n a: 1 2 3\n\n  \nb: 4 5 6";
-  const auto request = request_for(dir_ + "/poses.txt");
-  SolveIK_Response response;
-  quorvex_examples::solve_ik(request, response);
+  std::ofstream(dir_ + "/served/poses.txt") << "# comment\n a: 1 2 3\n\n  \nb: 4 5 6";
+  const auto request = request_for(dir_ + "/served/poses.txt");
+  SolveIK_Response response = solve(request);
   EXPECT_TRUE(response.success) << response.summary;
   const auto report = nlohmann::json::parse(response.report_json);
   EXPECT_EQ(2, report["pose_info"]["entries"]);
@@ -166,21 +206,92 @@ TEST_F(SolveIK, DescribesTheFileAndTheRequest)
   EXPECT_NE("", quorvex_examples::check_solve_ik_response(request, response));
 }
 
-TEST_F(SolveIK, MissingOrUnsuitableFilesAreRefusedWithValidJson)
+TEST_F(SolveIK, ServesOnlyRegularFilesReachedInsideItsDirectories)
 {
-  ASSERT_EQ(0, mkfifo((dir_ + "/fifo").c_str(), 0600));
-  // A FIFO without writer would block a plain open; invalid UTF-8 must not break the JSON.
-  for (const std::string & path : {dir_ + "/missing", dir_, dir_ + "/fifo", dir_ + "/\xff\xfe",
-      std::string()})
-  {
-    SolveIK_Response response;
-    const auto request = request_for(path);
-    quorvex_examples::solve_ik(request, response);
-    EXPECT_FALSE(response.success);
-    EXPECT_NE(std::string::npos, response.summary.find("cannot read")) << response.summary;
-    const auto report = nlohmann::json::parse(response.report_json);
-    EXPECT_FALSE(report["pose_info"]["readable"].get<bool>());
+  std::ofstream(dir_ + "/served/poses.txt") << "a: 1\n";
+  std::ofstream(dir_ + "/other/secret.txt") << "b: 2\n";
+  std::ofstream(dir_ + "/served/unreadable.txt") << "c: 3\n";
+  ASSERT_EQ(0, chmod((dir_ + "/served/unreadable.txt").c_str(), 0));
+  ASSERT_EQ(0, mkfifo((dir_ + "/served/fifo").c_str(), 0600));
+  ASSERT_EQ(0, symlink((dir_ + "/other/secret.txt").c_str(), (dir_ + "/served/link_out").c_str()));
+  ASSERT_EQ(0, symlink("poses.txt", (dir_ + "/served/link_in").c_str()));
+  ASSERT_EQ(0, symlink("/dev/zero", (dir_ + "/served/null").c_str()));
+
+  // A link that stays inside is followed.
+  EXPECT_TRUE(solve(request_for(dir_ + "/served/link_in")).success);
+
+  std::vector<std::string> refused = {
+    dir_ + "/served/missing",
+    dir_ + "/served",  // a directory
+    dir_ + "/served/fifo",  // opening it would release a blocked writer
+    "/dev/null",  // a device, though inside an allowed directory
+    dir_ + "/served/null",  // a link to a device
+    dir_ + "/served/link_out",
+    dir_ + "/served/../other/secret.txt",
+    dir_ + "/other/secret.txt",
+    "/etc/passwd",
+  };
+  if (geteuid() != 0) {  // root reads it anyway
+    refused.push_back(dir_ + "/served/unreadable.txt");
   }
+  for (const std::string & path : refused) {
+    const auto request = request_for(path);
+    const SolveIK_Response response = solve(request);
+    EXPECT_FALSE(response.success) << path;
+    // One reason for all, so that replies tell nothing about files that are not served.
+    const auto report = nlohmann::json::parse(response.report_json);
+    EXPECT_EQ(quorvex_examples::kPoseInfoUnavailable, report["pose_info"]["error"]) << path;
+    EXPECT_FALSE(report["pose_info"].contains("bytes")) << path;
+    EXPECT_NE(std::string::npos, response.summary.find("cannot read")) << response.summary;
+    EXPECT_EQ("", quorvex_examples::check_solve_ik_response(request, response)) << path;
+  }
+}
+
+TEST_F(SolveIK, TextsWithNulOrBeyondTheLimitAreRefusedWithoutBeingQuoted)
+{
+  std::ofstream(dir_ + "/served/poses.txt") << "a: 1\n";
+  const std::string path = dir_ + "/served/poses.txt";
+  const std::string nul("x\0y", 3);
+  std::vector<std::pair<SolveIK_Request, std::string>> cases;
+  for (const char * member : {"pose_info_path", "stage_subset", "tool_type"}) {
+    for (const std::string & text : {path + nul, std::string(5000, 'a'), std::string()}) {
+      auto request = request_for(path);
+      std::string & field = std::string(member) == "pose_info_path" ? request.pose_info_path :
+        std::string(member) == "stage_subset" ? request.stage_subset : request.tool_type;
+      if (text.empty()) {
+        continue;
+      }
+      field = text;
+      cases.emplace_back(request, member);
+    }
+  }
+  auto relative = request_for("poses.txt");
+  cases.emplace_back(relative, "absolute");
+  for (const auto & c : cases) {
+    const SolveIK_Response response = solve(c.first);
+    EXPECT_FALSE(response.success);
+    EXPECT_NE(std::string::npos, response.summary.find(c.second)) << response.summary;
+    EXPECT_EQ(std::string::npos, response.summary.find('\0'));
+    EXPECT_GT(300u, response.summary.size() + response.report_json.size() / 2);
+    const auto report = nlohmann::json::parse(response.report_json);
+    EXPECT_FALSE(report.contains("request"));
+    EXPECT_EQ("", quorvex_examples::check_solve_ik_response(c.first, response));
+  }
+}
+
+TEST_F(SolveIK, RequestTextIsQuotedEscapedAndBounded)
+{
+  // A path meant to forge a log line and to reach the terminal of whoever reads the reply.
+  const std::string hostile = dir_ + "/served/x\n" + "PlanMotion #7 \x1b[2J\xc2\x9b" +
+    std::string(3000, 'z');
+  const SolveIK_Response response = solve(request_for(hostile));
+  EXPECT_FALSE(response.success);
+  for (const char c : response.summary + response.report_json) {
+    EXPECT_FALSE((c >= 0 && c < 0x20) || c == 0x7f) << static_cast<int>(c);
+  }
+  EXPECT_EQ(std::string::npos, response.summary.find("\xc2\x9b"));
+  EXPECT_NE(std::string::npos, response.summary.find("\\n" "PlanMotion #7 \\x1b[2J\\u009b"));
+  EXPECT_GT(400u, response.summary.size());
 }
 
 }  // namespace
