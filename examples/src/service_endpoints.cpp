@@ -3,6 +3,7 @@
 
 #include "quorvex_examples/service_endpoints.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <string>
@@ -30,35 +31,45 @@ using ReturnCode_t = eprosima::fastrtps::types::ReturnCode_t;
 namespace
 {
 
-// ROS 2's default service profile: reliable, volatile, the last 10 samples.
-constexpr int32_t kHistoryDepth = 10;
+// Reliable and volatile as ROS 2's default service profile, with histories sized for the load
+// the demo is tested at (32 clients of each service, each with one request in flight): every
+// client's reply reader receives every client's replies, so ROS 2's usual 10 samples would let
+// a burst of other clients' replies push a client's own reply out before it is taken.
+constexpr int32_t kRequestHistory = 256;
+constexpr int32_t kReplyHistory = 256;
+// A client has one request in flight; a server's reply history holds replies until each reader
+// has them, so a vanished reader keeps at most this many alive until it is found gone.
+constexpr int32_t kClientRequestHistory = 10;
+constexpr int32_t kServerReplyHistory = 64;
 
 std::string without_leading_slash(const std::string & name)
 {
   return !name.empty() && name.front() == '/' ? name.substr(1) : name;
 }
 
-dds::DataWriterQos service_writer_qos()
+dds::DataWriterQos service_writer_qos(int32_t depth)
 {
   dds::DataWriterQos qos;
   qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
   qos.durability().kind = dds::VOLATILE_DURABILITY_QOS;
+  // KEEP_LAST: a reader that vanished without a word cannot make a write block.
   qos.history().kind = dds::KEEP_LAST_HISTORY_QOS;
-  qos.history().depth = kHistoryDepth;
-  // Payload sizes vary by orders of magnitude between samples.
-  qos.endpoint().history_memory_policy = rtps::PREALLOCATED_WITH_REALLOC_MEMORY_MODE;
+  qos.history().depth = depth;
+  // Payload sizes vary by orders of magnitude between samples; memory of a large one is given
+  // back with the sample instead of staying in a pool.
+  qos.endpoint().history_memory_policy = rtps::DYNAMIC_RESERVE_MEMORY_MODE;
   qos.data_sharing().off();
   return qos;
 }
 
-dds::DataReaderQos service_reader_qos()
+dds::DataReaderQos service_reader_qos(int32_t depth)
 {
   dds::DataReaderQos qos;
   qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
   qos.durability().kind = dds::VOLATILE_DURABILITY_QOS;
   qos.history().kind = dds::KEEP_LAST_HISTORY_QOS;
-  qos.history().depth = kHistoryDepth;
-  qos.endpoint().history_memory_policy = rtps::PREALLOCATED_WITH_REALLOC_MEMORY_MODE;
+  qos.history().depth = depth;
+  qos.endpoint().history_memory_policy = rtps::DYNAMIC_RESERVE_MEMORY_MODE;
   qos.data_sharing().off();
   return qos;
 }
@@ -101,6 +112,11 @@ std::string reply_topic_name(const std::string & service_name)
 
 void DataSignal::on_data_available(dds::DataReader *)
 {
+  notify();
+}
+
+void DataSignal::notify()
+{
   {
     std::lock_guard<std::mutex> lock(mutex_);
     pending_ = true;
@@ -140,15 +156,17 @@ bool MatchedReaders::wait_for(const rtps::GUID_t & reader, std::chrono::millisec
 ServiceEndpoints::ServiceEndpoints(
   dds::DomainParticipant * participant,
   const std::string & writer_topic, const rosidl_message_type_support_t * writer_type,
-  RecordLifecycle writer_records,
+  RecordLifecycle writer_records, int32_t writer_depth,
   const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
-  RecordLifecycle reader_records,
+  RecordLifecycle reader_records, int32_t reader_depth,
   dds::DataReaderListener * reader_listener, dds::DataWriterListener * writer_listener)
 : participant_(participant)
 {
   // On failure the participant's own teardown deletes whatever was created here.
   writer_topic_ = find_or_create_topic(participant_, writer_topic, writer_type, writer_records);
   reader_topic_ = find_or_create_topic(participant_, reader_topic, reader_type, reader_records);
+  reader_type_ = dynamic_cast<MessageTopicType *>(
+    participant_->find_type(reader_topic_->get_type_name()).get());
   publisher_ = participant_->create_publisher(dds::PublisherQos());
   subscriber_ = participant_->create_subscriber(dds::SubscriberQos());
   if (publisher_ == nullptr || subscriber_ == nullptr) {
@@ -157,12 +175,12 @@ ServiceEndpoints::ServiceEndpoints(
   const dds::StatusMask data_mask = reader_listener != nullptr ?
     dds::StatusMask::data_available() : dds::StatusMask::none();
   reader_ = subscriber_->create_datareader(
-    reader_topic_, service_reader_qos(), reader_listener, data_mask);
+    reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
   const dds::StatusMask match_mask = writer_listener != nullptr ?
     dds::StatusMask::publication_matched() : dds::StatusMask::none();
   writer_ = publisher_->create_datawriter(
-    writer_topic_, service_writer_qos(), writer_listener, match_mask);
-  if (reader_ == nullptr || writer_ == nullptr) {
+    writer_topic_, service_writer_qos(writer_depth), writer_listener, match_mask);
+  if (reader_ == nullptr || writer_ == nullptr || reader_type_ == nullptr) {
     throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
   }
 }
@@ -182,39 +200,43 @@ ServiceEndpoints::~ServiceEndpoints()
 ServiceServer::ServiceServer(
   dds::DomainParticipant * participant, const std::string & service_name,
   const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
-  RecordLifecycle response_records, DataSignal * signal)
+  RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes)
 : endpoints_(
     participant,
     reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
-    response_records,
+    response_records, kServerReplyHistory,
     request_topic_name(service_name), fastcdr_service_callbacks(handle)->request_members_,
-    request_records,
+    request_records, kRequestHistory,
     signal, &matched_)
 {
+  endpoints_.reader_type()->refuse_payloads_over(max_request_bytes);
 }
 
 bool ServiceServer::take_request(void * request, RequestHeader & header)
 {
   dds::SampleInfo info;
+  // The type decodes in this thread, during the take, so the refusal it notes is this sample's.
   while (endpoints_.reader()->take_next_sample(request, &info) == ReturnCode_t::RETCODE_OK) {
+    const uint32_t refused_bytes = endpoints_.reader_type()->take_refused_size();
     if (info.valid_data) {
       header.request_id = info.sample_identity;
       // A ROS 2 client names its reply reader here.
       header.reply_reader = info.related_sample_identity.writer_guid();
+      header.refused_bytes = refused_bytes;
       return true;
     }
   }
   return false;
 }
 
-bool ServiceServer::send_response(
-  const RequestHeader & header, const void * response, std::chrono::milliseconds wait_for_client)
+bool ServiceServer::reply_reader_ready(const RequestHeader & header)
 {
-  if (header.reply_reader != rtps::GUID_t::unknown() &&
-    !matched_.wait_for(header.reply_reader, wait_for_client))
-  {
-    return false;
-  }
+  return header.reply_reader == rtps::GUID_t::unknown() ||
+         matched_.wait_for(header.reply_reader, std::chrono::milliseconds(0));
+}
+
+bool ServiceServer::send_response(const RequestHeader & header, const void * response)
+{
   rtps::WriteParams params;
   params.related_sample_identity(header.request_id);
   // Fast DDS only reads the sample; its interface just predates const.
@@ -227,21 +249,91 @@ bool ServiceServer::wait_for_acknowledgments(std::chrono::milliseconds timeout)
   return endpoints_.writer()->wait_for_acknowledgments(wait) == ReturnCode_t::RETCODE_OK;
 }
 
+// Own replies kept at most: one per request in flight, plus late ones to requests given up on.
+constexpr size_t kMaxOwnReplies = 16;
+
+ServiceClient::ReplySorter::ReplySorter(RecordLifecycle records)
+: records_(records)
+{
+}
+
+ServiceClient::ReplySorter::~ReplySorter()
+{
+  for (const Reply & reply : own_replies_) {
+    records_.destroy(reply.record);
+  }
+}
+
+void ServiceClient::ReplySorter::set_own_writer(const rtps::GUID_t & writer)
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  own_writer_ = writer;
+}
+
+void ServiceClient::ReplySorter::on_data_available(dds::DataReader * reader)
+{
+  for (;; ) {
+    void * record = records_.create();
+    dds::SampleInfo info;
+    if (reader->take_next_sample(record, &info) != ReturnCode_t::RETCODE_OK) {
+      records_.destroy(record);
+      return;
+    }
+    bool own = false;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      own = info.valid_data && own_writer_ != rtps::GUID_t::unknown() &&
+        info.related_sample_identity.writer_guid() == own_writer_;
+      if (own) {
+        if (own_replies_.size() == kMaxOwnReplies) {
+          records_.destroy(own_replies_.front().record);
+          own_replies_.pop_front();
+        }
+        own_replies_.push_back({info.related_sample_identity, record});
+      }
+    }
+    if (own) {
+      signal_.notify();
+    } else {
+      records_.destroy(record);
+    }
+  }
+}
+
+bool ServiceClient::ReplySorter::take_own(void * response, rtps::SampleIdentity & reply_to)
+{
+  Reply reply;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (own_replies_.empty()) {
+      return false;
+    }
+    reply = own_replies_.front();
+    own_replies_.pop_front();
+  }
+  records_.move(reply.record, response);
+  records_.destroy(reply.record);
+  reply_to = reply.reply_to;
+  return true;
+}
+
 ServiceClient::ServiceClient(
   dds::DomainParticipant * participant, const std::string & service_name,
   const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
   RecordLifecycle response_records)
-: endpoints_(
+: sorter_(response_records),
+  endpoints_(
     participant,
     request_topic_name(service_name), fastcdr_service_callbacks(handle)->request_members_,
-    request_records,
+    request_records, kClientRequestHistory,
     reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
-    response_records,
-    &signal_, nullptr)
+    response_records, kReplyHistory,
+    &sorter_, nullptr)
 {
+  sorter_.set_own_writer(endpoints_.writer()->guid());
 }
 
-bool ServiceClient::wait_for_server(std::chrono::milliseconds timeout)
+bool ServiceClient::wait_for_server(std::chrono::milliseconds timeout, const Cancel & cancelled)
 {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;; ) {
@@ -252,11 +344,24 @@ bool ServiceClient::wait_for_server(std::chrono::milliseconds timeout)
     if (writer_status.current_count > 0 && reader_status.current_count > 0) {
       return true;
     }
-    if (std::chrono::steady_clock::now() >= deadline) {
+    if (std::chrono::steady_clock::now() >= deadline || (cancelled && cancelled())) {
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+}
+
+std::string ServiceClient::describe_matches() const
+{
+  dds::PublicationMatchedStatus writer_status;
+  dds::SubscriptionMatchedStatus reader_status;
+  endpoints_.writer()->get_publication_matched_status(writer_status);
+  endpoints_.reader()->get_subscription_matched_status(reader_status);
+  const auto plural = [](int32_t count, const char * what) {
+      return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+    };
+  return plural(writer_status.current_count, "request reader") + " and " +
+         plural(reader_status.current_count, "reply writer") + " matched";
 }
 
 bool ServiceClient::send_request(const void * request, rtps::SampleIdentity & request_id)
@@ -271,21 +376,26 @@ bool ServiceClient::send_request(const void * request, rtps::SampleIdentity & re
 }
 
 bool ServiceClient::wait_for_response(
-  const rtps::SampleIdentity & request_id, void * response, std::chrono::milliseconds timeout)
+  const rtps::SampleIdentity & request_id, void * response, std::chrono::milliseconds timeout,
+  const Cancel & cancelled)
 {
+  // Short slices, so that a cancellation is seen soon.
+  constexpr std::chrono::milliseconds kSlice{100};
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;; ) {
-    dds::SampleInfo info;
-    while (endpoints_.reader()->take_next_sample(response, &info) == ReturnCode_t::RETCODE_OK) {
-      if (info.valid_data && info.related_sample_identity == request_id) {
+    rtps::SampleIdentity reply_to;
+    while (sorter_.take_own(response, reply_to)) {
+      if (reply_to == request_id) {
         return true;
       }
+      // A late reply to an earlier request that was given up on.
     }
     const auto now = std::chrono::steady_clock::now();
-    if (now >= deadline) {
+    if (now >= deadline || (cancelled && cancelled())) {
       return false;
     }
-    signal_.wait_for(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now));
+    sorter_.signal().wait_for(
+      std::min(kSlice, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now)));
   }
 }
 

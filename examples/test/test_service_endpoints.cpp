@@ -106,7 +106,11 @@ int serve(
     signal.wait_for(std::chrono::milliseconds(100));
     while (server.take_request(&request, header)) {
       response.n_joints = static_cast<int32_t>(request.start_joints.size());
-      EXPECT_TRUE(server.send_response(header, &response, kPatience));
+      // The client's reply reader may be discovered after its request arrived.
+      while (!server.reply_reader_ready(header) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      EXPECT_TRUE(server.send_response(header, &response));
       ++served;
     }
   }

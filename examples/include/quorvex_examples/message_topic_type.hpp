@@ -4,9 +4,11 @@
 #ifndef QUORVEX_EXAMPLES__MESSAGE_TOPIC_TYPE_HPP_
 #define QUORVEX_EXAMPLES__MESSAGE_TOPIC_TYPE_HPP_
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "fastcdr/Cdr.h"
 #include "fastdds/dds/topic/TopicDataType.hpp"
@@ -38,6 +40,8 @@ struct RecordLifecycle
 {
   void * (* create)();
   void (* destroy)(void * record);
+  /// Moves the contents of `from` into `to`, both created by `create`.
+  void (* move)(void * from, void * to);
 };
 
 template<typename RecordT>
@@ -45,7 +49,10 @@ RecordLifecycle record_lifecycle()
 {
   return RecordLifecycle{
     []() -> void * {return new RecordT();},
-    [](void * record) {delete static_cast<RecordT *>(record);}};
+    [](void * record) {delete static_cast<RecordT *>(record);},
+    [](void * from, void * to) {
+      *static_cast<RecordT *>(to) = std::move(*static_cast<RecordT *>(from));
+    }};
 }
 
 /// A Fast DDS topic type for any message that has Fast-CDR type support. It knows the message
@@ -70,11 +77,19 @@ public:
     bool force_md5 = false) override;
   bool is_bounded() const override;
 
+  /// Payloads larger than `bytes` (0: any size) are then not decoded: the sample is delivered
+  /// with its record left as it was, and take_refused_size() tells its size.
+  void refuse_payloads_over(uint32_t bytes);
+  /// Size of the last payload refused since the previous call; 0 when none was.
+  uint32_t take_refused_size();
+
 private:
   const message_type_support_callbacks_t * callbacks_;
   RecordLifecycle lifecycle_;
   eprosima::fastcdr::Cdr::Endianness byte_order_;
   bool bounded_;
+  std::atomic<uint32_t> max_payload_bytes_{0};
+  std::atomic<uint32_t> refused_size_{0};
 };
 
 }  // namespace quorvex_examples

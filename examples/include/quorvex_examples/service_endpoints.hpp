@@ -7,6 +7,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <string>
@@ -37,6 +39,8 @@ class DataSignal : public eprosima::fastdds::dds::DataReaderListener
 {
 public:
   void on_data_available(eprosima::fastdds::dds::DataReader * reader) override;
+  /// Wakes the waiting thread as arriving data would.
+  void notify();
   /// True when data arrived since the last call, waiting up to `timeout` for it.
   bool wait_for(std::chrono::milliseconds timeout);
 
@@ -62,17 +66,21 @@ private:
   std::set<eprosima::fastrtps::rtps::GUID_t> readers_;
 };
 
+/// Lets a wait end early, e.g. when a signal asked the program to stop.
+using Cancel = std::function<bool ()>;
+
 /// The request and reply topics, their types and endpoints of one side of one service.
-/// Publisher-side endpoint on `writer_topic`, subscriber-side endpoint on `reader_topic`.
+/// Publisher-side endpoint on `writer_topic`, subscriber-side endpoint on `reader_topic`, with
+/// histories of the given depths.
 class ServiceEndpoints
 {
 public:
   ServiceEndpoints(
     eprosima::fastdds::dds::DomainParticipant * participant,
     const std::string & writer_topic, const rosidl_message_type_support_t * writer_type,
-    RecordLifecycle writer_records,
+    RecordLifecycle writer_records, int32_t writer_depth,
     const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
-    RecordLifecycle reader_records,
+    RecordLifecycle reader_records, int32_t reader_depth,
     eprosima::fastdds::dds::DataReaderListener * reader_listener,
     eprosima::fastdds::dds::DataWriterListener * writer_listener);
   ~ServiceEndpoints();
@@ -81,11 +89,14 @@ public:
 
   eprosima::fastdds::dds::DataWriter * writer() const {return writer_;}
   eprosima::fastdds::dds::DataReader * reader() const {return reader_;}
+  /// The topic type the reader decodes its samples with.
+  MessageTopicType * reader_type() const {return reader_type_;}
 
 private:
   eprosima::fastdds::dds::DomainParticipant * participant_;
   eprosima::fastdds::dds::Topic * writer_topic_ = nullptr;
   eprosima::fastdds::dds::Topic * reader_topic_ = nullptr;
+  MessageTopicType * reader_type_ = nullptr;
   eprosima::fastdds::dds::Publisher * publisher_ = nullptr;
   eprosima::fastdds::dds::Subscriber * subscriber_ = nullptr;
   eprosima::fastdds::dds::DataWriter * writer_ = nullptr;
@@ -97,26 +108,31 @@ struct RequestHeader
 {
   eprosima::fastrtps::rtps::SampleIdentity request_id;
   eprosima::fastrtps::rtps::GUID_t reply_reader;
+  /// Payload size of a request refused for its size before decoding; 0 for a decoded request.
+  uint32_t refused_bytes = 0;
 };
 
 /// Serves one service: takes requests from rq/<name>Request, answers on rr/<name>Reply.
+/// Nothing here waits for a client, so that one slow or vanished client holds up no other.
 class ServiceServer
 {
 public:
   /// Throws std::invalid_argument for a handle that is not Fast-CDR type support and
   /// std::runtime_error when Fast DDS refuses an entity. `signal` is told of every request.
+  /// Requests whose payload exceeds `max_request_bytes` (0: no limit) are not decoded.
   ServiceServer(
     eprosima::fastdds::dds::DomainParticipant * participant, const std::string & service_name,
     const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
-    RecordLifecycle response_records, DataSignal * signal);
+    RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes = 0);
 
-  /// Takes the next valid request into `request`; false when there is none.
+  /// Takes the next request into `request`; false when there is none. When the request was too
+  /// large to decode, header.refused_bytes says so and `request` is left as it was.
   bool take_request(void * request, RequestHeader & header);
-  /// Sends `response` as the reply to `header`, after waiting up to `wait_for_client` for the
-  /// client's reply reader to be matched (it may be discovered after its request arrived).
-  bool send_response(
-    const RequestHeader & header, const void * response,
-    std::chrono::milliseconds wait_for_client);
+  /// True when a reply to `header` can be sent now: the client's reply reader is matched (it may
+  /// be discovered after its request arrived), or the client named none.
+  bool reply_reader_ready(const RequestHeader & header);
+  /// Sends `response` as the reply to `header` without waiting for anything.
+  bool send_response(const RequestHeader & header, const void * response);
   /// True once every reply sent has been acknowledged, waiting up to `timeout`.
   bool wait_for_acknowledgments(std::chrono::milliseconds timeout);
 
@@ -134,19 +150,53 @@ public:
     eprosima::fastdds::dds::DomainParticipant * participant, const std::string & service_name,
     const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
     RecordLifecycle response_records);
+  ServiceClient(const ServiceClient &) = delete;
+  ServiceClient & operator=(const ServiceClient &) = delete;
 
-  /// True once a server's request reader and reply writer are both matched.
-  bool wait_for_server(std::chrono::milliseconds timeout);
+  /// True once a server's request reader and reply writer are both matched; false after
+  /// `timeout` or once `cancelled` returns true.
+  bool wait_for_server(std::chrono::milliseconds timeout, const Cancel & cancelled = nullptr);
+  /// What this client sees of servers, e.g. "1 request reader and 0 reply writers matched".
+  std::string describe_matches() const;
   /// Sends `request`; stores its identity in `request_id`. False when the write fails.
   bool send_request(const void * request, eprosima::fastrtps::rtps::SampleIdentity & request_id);
   /// Takes the reply to `request_id` into `response`, dropping replies meant for other requests;
-  /// false when none came in time.
+  /// false when none came within `timeout` or once `cancelled` returns true.
   bool wait_for_response(
     const eprosima::fastrtps::rtps::SampleIdentity & request_id, void * response,
-    std::chrono::milliseconds timeout);
+    std::chrono::milliseconds timeout, const Cancel & cancelled = nullptr);
 
 private:
-  DataSignal signal_;
+  // Every client's reply reader receives every client's replies. This takes them as they
+  // arrive, in Fast DDS's listener thread, drops the others' at once, so that they neither fill
+  // the history nor wait in memory, and keeps this client's for the caller.
+  class ReplySorter : public eprosima::fastdds::dds::DataReaderListener
+  {
+public:
+    explicit ReplySorter(RecordLifecycle records);
+    ~ReplySorter() override;
+    void on_data_available(eprosima::fastdds::dds::DataReader * reader) override;
+    void set_own_writer(const eprosima::fastrtps::rtps::GUID_t & writer);
+    /// Moves the oldest reply to this client into `response`; false when there is none.
+    bool take_own(void * response, eprosima::fastrtps::rtps::SampleIdentity & reply_to);
+    DataSignal & signal() {return signal_;}
+
+private:
+    struct Reply
+    {
+      eprosima::fastrtps::rtps::SampleIdentity reply_to;
+      void * record;
+    };
+    RecordLifecycle records_;
+    // Guards the members below; never held while calling Fast DDS, which calls this listener
+    // with its own reader lock held.
+    std::mutex mutex_;
+    eprosima::fastrtps::rtps::GUID_t own_writer_;
+    std::deque<Reply> own_replies_;
+    DataSignal signal_;
+  };
+
+  ReplySorter sorter_;
   ServiceEndpoints endpoints_;
 };
 
