@@ -3,13 +3,15 @@
 
 // Calls /plan_motion and /solve_ik over Fast DDS, shared memory only, and prints the answers.
 
-#include <limits.h>
-#include <unistd.h>
+#include <signal.h>
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <iostream>
+#include <limits>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -22,6 +24,7 @@
 #include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/planning.hpp"
+#include "quorvex_examples/printable.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
 
 namespace
@@ -31,10 +34,24 @@ namespace
 constexpr int kFailed = 1;  // a reply missing, or not what the verification expected
 constexpr int kUsageError = 2;
 constexpr int kNoServer = 3;
+constexpr int kInterrupted = 128;  // plus the signal number, as a shell reports it
 
 // Long answers show this many lines from their start and their end unless --full is given.
 constexpr size_t kHeadLines = 24;
 constexpr size_t kTailLines = 8;
+
+// The signal that asked the client to stop, 0 while none did.
+volatile std::sig_atomic_t g_stop_signal = 0;
+
+extern "C" void request_stop(int signal_number)
+{
+  g_stop_signal = signal_number;
+}
+
+bool stop_requested()
+{
+  return g_stop_signal != 0;
+}
 
 struct Options
 {
@@ -44,67 +61,89 @@ struct Options
   int64_t repeat = 1;
   int64_t wait_ms = 5000;
   int64_t reply_timeout_ms = 20000;
+  int64_t retries = 1;
   std::string pose_info;
   bool verify = false;
   bool quiet = false;
   bool full = false;
+  bool keep_going = false;
 };
 
 const char kUsage[] =
   "usage: quorvex_planning_client [options]\n"
-  "  --domain N          DDS domain id, 0..232 (default 0)\n"
-  "  --joints N          joints of the PlanMotion request (default 7)\n"
-  "  --goal-joints N     joints of its goal, to send a malformed request (default: --joints)\n"
-  "  --repeat N          send both requests N times (default 1)\n"
-  "  --pose-info PATH    pose-information file named in the SolveIK request\n"
-  "                      (default: the sample installed with the examples)\n"
-  "  --wait-ms N         how long to look for a server (default 5000)\n"
-  "  --reply-timeout-ms N  how long to wait for each reply (default 20000)\n"
-  "  --verify            check every answer against what the server must have computed\n"
-  "  --quiet             one line per answer instead of its YAML\n"
-  "  --full              print long answers whole\n";
+  "  --domain N            DDS domain id, 0..232 (default 0)\n"
+  "  --joints N            joints of the PlanMotion request, 0..100000 (default 7)\n"
+  "  --goal-joints N       joints of its goal, 0..100000, to send a malformed request\n"
+  "                        (default: --joints)\n"
+  "  --repeat N            send both requests N times, 1..1000000 (default 1)\n"
+  "  --pose-info PATH      pose-information file named in the SolveIK request, made absolute\n"
+  "                        here (default: the sample installed with the examples)\n"
+  "  --wait-ms N           how long to look for a server, 0..600000 (default 5000)\n"
+  "  --reply-timeout-ms N  how long to wait for each reply, 1..600000 (default 20000)\n"
+  "  --retries N           after a reply timeout, reconnect and send again up to N times,\n"
+  "                        0..10 (default 1)\n"
+  "  --keep-going          go on with the next request after one got no reply\n"
+  "  --verify              check every answer against what the server must have computed\n"
+  "  --quiet               one line per answer instead of its YAML\n"
+  "  --full                print long answers whole\n"
+  "exit status: 0 all answered (and verified), 1 a reply missing or wrong, 2 usage error,\n"
+  "3 no server found, 128+N stopped by signal N\n";
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
   using quorvex_examples::parse_integer;
+  using quorvex_examples::printable;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
       std::cout << kUsage;
       std::exit(0);
     }
-    if (name == "--verify" || name == "--quiet" || name == "--full") {
-      (name == "--verify" ? options.verify : name == "--quiet" ? options.quiet : options.full) =
-        true;
+    if (name.compare(0, 2, "--") != 0) {
+      std::cerr << "quorvex_planning_client: unexpected argument '" << printable(name, 100) <<
+        "'\n";
+      return false;
+    }
+    const std::string flag = name.substr(0, name.find('='));
+    if (flag == "--verify" || flag == "--quiet" || flag == "--full" || flag == "--keep-going") {
+      if (flag != name) {
+        std::cerr << "quorvex_planning_client: " << flag << " takes no value\n";
+        return false;
+      }
+      (flag == "--verify" ? options.verify : flag == "--quiet" ? options.quiet :
+      flag == "--full" ? options.full : options.keep_going) = true;
       continue;
+    }
+    int64_t * number = nullptr;
+    int64_t min = 0, max = 0;
+    if (name == "--domain") {
+      number = &options.domain, max = quorvex_examples::kMaxDomainId;
+    } else if (name == "--joints") {
+      number = &options.joints, max = 100000;
+    } else if (name == "--goal-joints") {
+      number = &options.goal_joints, max = 100000;
+    } else if (name == "--repeat") {
+      number = &options.repeat, min = 1, max = 1000000;
+    } else if (name == "--wait-ms") {
+      number = &options.wait_ms, max = 600000;
+    } else if (name == "--reply-timeout-ms") {
+      number = &options.reply_timeout_ms, min = 1, max = 600000;
+    } else if (name == "--retries") {
+      number = &options.retries, max = 10;
+    } else if (name != "--pose-info") {
+      std::cerr << "quorvex_planning_client: unknown option " << printable(name, 100) << "\n";
+      return false;
     }
     if (i + 1 >= argc) {
       std::cerr << "quorvex_planning_client: " << name << " needs a value\n";
       return false;
     }
     const std::string value = argv[++i];
-    bool ok = false;
-    if (name == "--domain") {
-      ok = parse_integer(value, 0, quorvex_examples::kMaxDomainId, options.domain);
-    } else if (name == "--joints") {
-      ok = parse_integer(value, 0, 100000, options.joints);
-    } else if (name == "--goal-joints") {
-      ok = parse_integer(value, 0, 100000, options.goal_joints);
-    } else if (name == "--repeat") {
-      ok = parse_integer(value, 1, 1000000, options.repeat);
-    } else if (name == "--wait-ms") {
-      ok = parse_integer(value, 0, 600000, options.wait_ms);
-    } else if (name == "--reply-timeout-ms") {
-      ok = parse_integer(value, 1, 600000, options.reply_timeout_ms);
-    } else if (name == "--pose-info") {
+    if (number == nullptr) {
       options.pose_info = value;
-      ok = true;
-    } else {
-      std::cerr << "quorvex_planning_client: unknown option " << name << "\n";
-      return false;
-    }
-    if (!ok) {
-      std::cerr << "quorvex_planning_client: invalid value '" << value << "' for " << name << "\n";
+    } else if (!parse_integer(value, min, max, *number)) {
+      std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
+        "' for " << name << ": expected a whole number in " << min << ".." << max << "\n";
       return false;
     }
   }
@@ -117,12 +156,7 @@ bool parse_options(int argc, char ** argv, Options & options)
 // The sample file is installed at <prefix>/share/quorvex_examples beside <prefix>/bin.
 std::string installed_pose_info()
 {
-  char path[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-  if (length <= 0) {
-    return "sample_poses.txt";
-  }
-  const std::string executable(path, static_cast<size_t>(length));
+  const std::string executable = quorvex_examples::executable_path();
   const std::string bin_dir = executable.substr(0, executable.rfind('/'));
   const std::string prefix = bin_dir.substr(0, bin_dir.rfind('/'));
   return prefix + "/share/quorvex_examples/sample_poses.txt";
@@ -182,25 +216,112 @@ std::string elide(const std::string & text, bool full)
   return out.str();
 }
 
-// Sends one request and waits for its reply; prints it. Returns false when no reply came or the
-// verification failed.
-template<typename RequestT, typename ResponseT, typename CheckT>
-bool call(
-  quorvex_examples::ServiceClient & client, const char * service, const RequestT & request,
-  ResponseT & response, const Options & options, CheckT check)
+// A participant and both services' clients; made anew when a server seems lost, since a
+// participant that knew a crashed server may keep talking to what it left behind.
+struct Connection
 {
-  eprosima::fastrtps::rtps::SampleIdentity request_id;
-  const auto start = std::chrono::steady_clock::now();
-  if (!client.send_request(&request, request_id)) {
-    std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
-    return false;
-  }
-  if (!client.wait_for_response(
-      request_id, &response, std::chrono::milliseconds(options.reply_timeout_ms)))
+  explicit Connection(const Options & options)
+  : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client"),
+    plan_motion(
+      participant.get(), "/plan_motion",
+      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Request>(),
+      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Response>()),
+    solve_ik(
+      participant.get(), "/solve_ik",
+      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
+      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Request>(),
+      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Response>())
   {
-    std::cerr << "quorvex_planning_client: " << service << ": no reply within " <<
-      options.reply_timeout_ms << " ms\n";
-    return false;
+  }
+
+  quorvex_examples::LoopbackParticipant participant;
+  quorvex_examples::ServiceClient plan_motion;
+  quorvex_examples::ServiceClient solve_ik;
+};
+
+enum class Outcome {kDone, kFailed, kNoServer, kInterrupted};
+
+// Connects and waits for a server of both services; says what it saw when none came.
+Outcome connect(const Options & options, std::unique_ptr<Connection> & connection)
+{
+  connection.reset();  // the old participant goes first, with what it knew
+  connection = std::make_unique<Connection>(options);
+  const auto wait = std::chrono::milliseconds(options.wait_ms);
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  if (connection->plan_motion.wait_for_server(wait, stop_requested) &&
+    connection->solve_ik.wait_for_server(
+      std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now()), stop_requested))
+  {
+    return Outcome::kDone;
+  }
+  if (stop_requested()) {
+    return Outcome::kInterrupted;
+  }
+  const std::string plan_motion = connection->plan_motion.describe_matches();
+  const std::string solve_ik = connection->solve_ik.describe_matches();
+  const std::string nothing = "0 request readers and 0 reply writers matched";
+  std::cerr << "quorvex_planning_client: ";
+  if (plan_motion == nothing && solve_ik == nothing) {
+    std::cerr << "no server for /plan_motion and /solve_ik on domain " << options.domain <<
+      " within " << options.wait_ms << " ms; start quorvex_planning_server --domain " <<
+      options.domain << " first\n";
+  } else {
+    std::cerr << "the server on domain " << options.domain << " was only partly discovered " <<
+      "within " << options.wait_ms << " ms (/plan_motion: " << plan_motion << "; /solve_ik: " <<
+      solve_ik << "); a busy machine may need a longer --wait-ms\n";
+  }
+  return Outcome::kNoServer;
+}
+
+// Whatever came from the network is printed with its control characters escaped.
+std::string safe(const std::string & text)
+{
+  return quorvex_examples::printable(text, std::numeric_limits<size_t>::max(), true);
+}
+
+// Sends one request and waits for its reply, reconnecting and sending again after a timeout as
+// --retries allows; prints the reply and checks it.
+template<typename RequestT, typename ResponseT, typename CheckT>
+Outcome call(
+  const Options & options, std::unique_ptr<Connection> & connection,
+  quorvex_examples::ServiceClient Connection::* client, const char * service,
+  const RequestT & request, ResponseT & response, CheckT check)
+{
+  const auto timeout = std::chrono::milliseconds(options.reply_timeout_ms);
+  auto start = std::chrono::steady_clock::now();
+  bool answered = false;
+  for (int64_t attempt = 0; !answered; ++attempt) {
+    if (attempt > 0) {
+      const Outcome connected = connect(options, connection);
+      if (connected != Outcome::kDone) {
+        return connected;
+      }
+      start = std::chrono::steady_clock::now();
+    }
+    eprosima::fastrtps::rtps::SampleIdentity request_id;
+    if (!((*connection).*client).send_request(&request, request_id)) {
+      std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
+      return Outcome::kFailed;
+    }
+    answered = ((*connection).*client).wait_for_response(
+      request_id, &response, timeout, stop_requested);
+    if (stop_requested()) {
+      return Outcome::kInterrupted;
+    }
+    if (!answered) {
+      std::cerr << "quorvex_planning_client: " << service << ": no reply within " <<
+        options.reply_timeout_ms << " ms";
+      if (attempt >= options.retries) {
+        std::cerr << "; giving up on this request" <<
+          (options.retries > 0 ? " after " + std::to_string(attempt + 1) + " attempts" : "") <<
+          "\n";
+        return Outcome::kFailed;
+      }
+      std::cerr << "; reconnecting and sending it again (retry " << attempt + 1 << " of " <<
+        options.retries << ")\n";
+    }
   }
   const double round_trip_ms =
     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -210,18 +331,57 @@ bool call(
       ", round trip " << round_trip_ms << " ms" <<
       (options.verify ? (problem.empty() ? ", verified" : ", VERIFICATION FAILED") : "") << "\n";
   } else {
-    std::cout << "--- " << service << " request:\n" << quorvex::srv::to_yaml(request, true) <<
-      "\n--- " << service << " response (round trip " << round_trip_ms << " ms):\n" <<
-      elide(quorvex::srv::to_yaml(response), options.full);
+    std::cout << "--- " << service << " request:\n" <<
+      safe(quorvex::srv::to_yaml(request, true)) << "\n--- " << service <<
+      " response (round trip " << round_trip_ms << " ms):\n" <<
+      safe(elide(quorvex::srv::to_yaml(response), options.full));
     if (options.verify) {
       std::cout << "--- verification: " << (problem.empty() ? "intact" : "FAILED") << "\n";
     }
   }
   if (!problem.empty()) {
-    std::cerr << "quorvex_planning_client: " << service << ": " << problem << "\n";
-    return false;
+    std::cerr << "quorvex_planning_client: " << service << ": " << safe(problem) << "\n";
+    return Outcome::kFailed;
   }
-  return true;
+  return Outcome::kDone;
+}
+
+int run(const Options & options)
+{
+  std::unique_ptr<Connection> connection;
+  Outcome outcome = connect(options, connection);
+  if (outcome != Outcome::kDone) {
+    return outcome == Outcome::kNoServer ? kNoServer : kInterrupted + g_stop_signal;
+  }
+  bool all_good = true;
+  quorvex::srv::PlanMotion_Response plan_response;
+  quorvex::srv::SolveIK_Response ik_response;
+  for (int64_t round = 0; round < options.repeat; ++round) {
+    for (int service = 0; service < 2; ++service) {
+      outcome = service == 0 ?
+        call(
+        options, connection, &Connection::plan_motion, "PlanMotion",
+        plan_motion_request(options, round), plan_response,
+        quorvex_examples::check_plan_motion_response) :
+        call(
+        options, connection, &Connection::solve_ik, "SolveIK", solve_ik_request(options, round),
+        ik_response, quorvex_examples::check_solve_ik_response);
+      if (outcome == Outcome::kInterrupted) {
+        return kInterrupted + g_stop_signal;
+      }
+      if (outcome == Outcome::kNoServer) {
+        std::cerr << "quorvex_planning_client: giving up: the server is gone\n";
+        return kNoServer;
+      }
+      all_good &= outcome == Outcome::kDone;
+      if (outcome != Outcome::kDone && !options.keep_going) {
+        std::cerr << "quorvex_planning_client: giving up after round " << round + 1 << " of " <<
+          options.repeat << " (--keep-going goes on)\n";
+        return kFailed;
+      }
+    }
+  }
+  return all_good ? 0 : kFailed;
 }
 
 }  // namespace
@@ -233,52 +393,24 @@ int main(int argc, char ** argv)
     std::cerr << kUsage;
     return kUsageError;
   }
-  if (options.pose_info.empty()) {
-    options.pose_info = installed_pose_info();
-  }
+  // Resolved here once: the server's working directory is not the user's.
+  options.pose_info = options.pose_info.empty() ? installed_pose_info() :
+    quorvex_examples::absolute_path(options.pose_info);
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
     std::cerr << "quorvex_planning_client: " << note << " (this demo uses shared memory only)\n";
   }
+  // A stopped client must delete its participant, or its shared memory stays in /dev/shm.
+  struct sigaction action = {};
+  action.sa_handler = request_stop;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 
   try {
-    quorvex_examples::LoopbackParticipant participant(
-      static_cast<uint32_t>(options.domain), "quorvex_planning_client");
-    quorvex_examples::ServiceClient plan_motion_client(
-      participant.get(), "/plan_motion",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Response>());
-    quorvex_examples::ServiceClient solve_ik_client(
-      participant.get(), "/solve_ik",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Response>());
-
-    const auto wait = std::chrono::milliseconds(options.wait_ms);
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    if (!plan_motion_client.wait_for_server(wait) ||
-      !solve_ik_client.wait_for_server(
-        std::chrono::duration_cast<std::chrono::milliseconds>(
-          deadline - std::chrono::steady_clock::now())))
-    {
-      std::cerr << "quorvex_planning_client: no server for /plan_motion and /solve_ik on domain " <<
-        options.domain << " within " << options.wait_ms << " ms; start quorvex_planning_server" <<
-        " --domain " << options.domain << " first\n";
-      return kNoServer;
+    const int status = run(options);
+    if (g_stop_signal != 0) {
+      std::cerr << "quorvex_planning_client: stopped by signal " << g_stop_signal << "\n";
     }
-
-    bool all_good = true;
-    quorvex::srv::PlanMotion_Response plan_response;
-    quorvex::srv::SolveIK_Response ik_response;
-    for (int64_t round = 0; round < options.repeat; ++round) {
-      all_good &= call(
-        plan_motion_client, "PlanMotion", plan_motion_request(options, round), plan_response,
-        options, quorvex_examples::check_plan_motion_response);
-      all_good &= call(
-        solve_ik_client, "SolveIK", solve_ik_request(options, round), ik_response, options,
-        quorvex_examples::check_solve_ik_response);
-    }
-    return all_good ? 0 : kFailed;
+    return status;
   } catch (const std::exception & error) {
     std::cerr << "quorvex_planning_client: " << error.what() << "\n";
     return kFailed;

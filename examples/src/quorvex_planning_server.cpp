@@ -3,14 +3,19 @@
 
 // Serves /plan_motion and /solve_ik over Fast DDS, shared memory only, until interrupted.
 
+#include <malloc.h>
 #include <signal.h>
 
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <iostream>
+#include <limits>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "quorvex/srv/detail/plan_motion__rosidl_typesupport_fastrtps_cpp.hpp"
 #include "quorvex/srv/plan_motion.hpp"
@@ -20,75 +25,235 @@
 #include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/planning.hpp"
+#include "quorvex_examples/printable.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
 
 namespace
 {
 
-volatile std::sig_atomic_t g_stop_requested = 0;
+using Clock = std::chrono::steady_clock;
+
+// Number of SIGINT/SIGTERM received: the first stops serving, the second skips the final wait.
+volatile std::sig_atomic_t g_stop_requests = 0;
 
 extern "C" void request_stop([[maybe_unused]] int signal_number)
 {
-  g_stop_requested = 1;
+  g_stop_requests = g_stop_requests + 1;
 }
 
-// How long a reply may wait for the client's reply reader to be discovered.
-constexpr std::chrono::milliseconds kClientDiscoveryWait{5000};
-// How long the last replies may take to be acknowledged before the server leaves.
-constexpr std::chrono::milliseconds kFinalDeliveryWait{5000};
+// How long the last replies may take to be acknowledged before the server leaves; a reader that
+// vanished never acknowledges, so this is short.
+constexpr std::chrono::milliseconds kFinalDeliveryWait{1000};
+// Replies waiting for their client's reply reader, per service; beyond, the oldest is dropped.
+constexpr size_t kMaxWaitingReplies = 64;
+// A request larger than this is refused when memory it held is given back to the system.
+constexpr size_t kLargeRequestBytes = 1u << 20;
 
 struct Options
 {
   int64_t domain = 0;
   int64_t requests = 0;  // 0: serve until interrupted
   int64_t points = 100;
+  std::vector<std::string> pose_dirs;
+  int64_t max_request_bytes = 4 << 20;
+  int64_t max_text_bytes = quorvex_examples::kDefaultMaxTextBytes;
+  int64_t reply_wait_ms = 1000;
 };
 
 const char kUsage[] =
-  "usage: quorvex_planning_server [--domain N] [--requests N] [--points N]\n"
-  "  --domain N    DDS domain id, 0..232 (default 0)\n"
-  "  --requests N  stop after answering N requests (default: run until SIGINT/SIGTERM)\n"
-  "  --points N    points of each planned trajectory, 2..100000 (default 100)\n";
+  "usage: quorvex_planning_server [options]\n"
+  "  --domain N             DDS domain id, 0..232 (default 0)\n"
+  "  --requests N           stop after answering N requests, 1..2^63-1\n"
+  "                         (default: run until SIGINT/SIGTERM)\n"
+  "  --points N             points of each planned trajectory, 2..100000 (default 100)\n"
+  "  --pose-dir DIR         serve pose-information files from DIR; repeatable\n"
+  "                         (default: the sample folder installed with the examples)\n"
+  "  --max-request-bytes N  refuse requests larger than N bytes without decoding them,\n"
+  "                         1024..1073741824 (default 4194304)\n"
+  "  --max-text-bytes N     refuse SolveIK requests with a longer text member,\n"
+  "                         1..1048576 (default 4096)\n"
+  "  --reply-wait-ms N      how long a reply waits for its client's reply reader to be\n"
+  "                         discovered, 0..60000 (default 1000)\n";
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
+  using quorvex_examples::parse_integer;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
       std::cout << kUsage;
       std::exit(0);
     }
+    if (name.compare(0, 2, "--") != 0) {
+      std::cerr << "quorvex_planning_server: unexpected argument '" <<
+        quorvex_examples::printable(name, 100) << "'\n";
+      return false;
+    }
+    int64_t * number = nullptr;
+    int64_t min = 0, max = 0;
+    if (name == "--domain") {
+      number = &options.domain, max = quorvex_examples::kMaxDomainId;
+    } else if (name == "--requests") {
+      number = &options.requests, min = 1, max = std::numeric_limits<int64_t>::max();
+    } else if (name == "--points") {
+      number = &options.points;
+      min = quorvex_examples::kMinPoints, max = quorvex_examples::kMaxPoints;
+    } else if (name == "--max-request-bytes") {
+      number = &options.max_request_bytes, min = 1024, max = 1 << 30;
+    } else if (name == "--max-text-bytes") {
+      number = &options.max_text_bytes, min = 1, max = 1 << 20;
+    } else if (name == "--reply-wait-ms") {
+      number = &options.reply_wait_ms, max = 60000;
+    } else if (name != "--pose-dir") {
+      std::cerr << "quorvex_planning_server: unknown option " <<
+        quorvex_examples::printable(name, 100) << "\n";
+      return false;
+    }
     if (i + 1 >= argc) {
       std::cerr << "quorvex_planning_server: " << name << " needs a value\n";
       return false;
     }
     const std::string value = argv[++i];
-    bool ok = false;
-    if (name == "--domain") {
-      ok =
-        quorvex_examples::parse_integer(value, 0, quorvex_examples::kMaxDomainId, options.domain);
-    } else if (name == "--requests") {
-      ok = quorvex_examples::parse_integer(value, 1, INT64_MAX, options.requests);
-    } else if (name == "--points") {
-      ok = quorvex_examples::parse_integer(
-        value, quorvex_examples::kMinPoints, quorvex_examples::kMaxPoints, options.points);
-    } else {
-      std::cerr << "quorvex_planning_server: unknown option " << name << "\n";
-      return false;
-    }
-    if (!ok) {
-      std::cerr << "quorvex_planning_server: invalid value '" << value << "' for " << name << "\n";
+    if (number == nullptr) {
+      options.pose_dirs.push_back(value);
+    } else if (!parse_integer(value, min, max, *number)) {
+      std::cerr << "quorvex_planning_server: invalid value '" <<
+        quorvex_examples::printable(
+        value,
+        100) << "' for " << name << ": expected a whole number in " <<
+        min << ".." << max << "\n";
       return false;
     }
   }
   return true;
 }
 
-double elapsed_ms(std::chrono::steady_clock::time_point since)
+// The sample folder is installed at <prefix>/share/quorvex_examples beside <prefix>/bin.
+std::string installed_pose_dir()
 {
-  return std::chrono::duration<double,
-           std::milli>(std::chrono::steady_clock::now() - since).count();
+  const std::string executable = quorvex_examples::executable_path();
+  const std::string bin_dir = executable.substr(0, executable.rfind('/'));
+  return bin_dir.substr(0, bin_dir.rfind('/')) + "/share/quorvex_examples";
 }
+
+double elapsed_ms(Clock::time_point since)
+{
+  return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+// One service: takes its requests as they arrive, answers each at once and, when the client's
+// reply reader is not discovered yet, keeps the reply aside for a short while instead of making
+// every other request wait for it.
+template<typename ServiceT>
+class Service
+{
+public:
+  using Request = typename ServiceT::Request;
+  using Response = typename ServiceT::Response;
+  // Answers a request; returns the log text of the answer.
+  using Answer = std::function<std::string(const Request &, Response &)>;
+
+  Service(
+    eprosima::fastdds::dds::DomainParticipant * participant, const char * service_name,
+    const char * label, const rosidl_service_type_support_t * handle,
+    quorvex_examples::DataSignal * signal, const Options & options, Answer answer)
+  : server_(participant, service_name, handle,
+      quorvex_examples::record_lifecycle<Request>(), quorvex_examples::record_lifecycle<Response>(),
+      signal, static_cast<uint32_t>(options.max_request_bytes)),
+    label_(label), max_request_bytes_(options.max_request_bytes),
+    reply_wait_(options.reply_wait_ms), answer_(answer)
+  {
+  }
+
+  // Answers one waiting request; false when there was none.
+  bool serve_one(int64_t number)
+  {
+    Request request;
+    quorvex_examples::RequestHeader header;
+    if (!server_.take_request(&request, header)) {
+      return false;
+    }
+    const auto start = Clock::now();
+    Response response;
+    std::string what;
+    if (header.refused_bytes != 0) {
+      const std::string reason = "the request has " + std::to_string(header.refused_bytes) +
+        " bytes, more than this server's limit of " + std::to_string(max_request_bytes_) +
+        " (--max-request-bytes)";
+      quorvex_examples::refuse_request(reason, response);
+      what = "refused: " + reason;
+    } else {
+      what = answer_(request, response);
+    }
+    std::string delivery;
+    if (server_.reply_reader_ready(header)) {
+      delivery = server_.send_response(header, &response) ? "" : " [the reply could not be sent]";
+    } else {
+      if (waiting_.size() == kMaxWaitingReplies) {
+        log_dropped(waiting_.front(), "too many replies wait for their readers");
+        waiting_.pop_front();
+      }
+      waiting_.push_back({header, std::move(response), number, Clock::now() + reply_wait_});
+      delivery = " [reply waits for the client's reply reader]";
+    }
+    std::cout << label_ << " #" << number << ": " << what << delivery << " (" <<
+      elapsed_ms(start) << " ms)" << std::endl;
+    if (header.refused_bytes > kLargeRequestBytes) {
+      // The payload was freed; give the pages back now rather than when malloc sees fit.
+      malloc_trim(0);
+    }
+    return true;
+  }
+
+  // Sends the replies whose readers appeared meanwhile and drops those that waited too long.
+  void send_waiting()
+  {
+    const auto now = Clock::now();
+    for (auto reply = waiting_.begin(); reply != waiting_.end(); ) {
+      if (server_.reply_reader_ready(reply->header)) {
+        if (!server_.send_response(reply->header, &reply->response)) {
+          log_dropped(*reply, "the reply could not be sent");
+        }
+        reply = waiting_.erase(reply);
+      } else if (now >= reply->deadline) {
+        log_dropped(
+          *reply, "the client's reply reader did not appear within " +
+          std::to_string(reply_wait_.count()) + " ms");
+        reply = waiting_.erase(reply);
+      } else {
+        ++reply;
+      }
+    }
+  }
+
+  bool has_waiting() const {return !waiting_.empty();}
+
+  bool wait_for_acknowledgments(std::chrono::milliseconds timeout)
+  {
+    return server_.wait_for_acknowledgments(timeout);
+  }
+
+private:
+  struct WaitingReply
+  {
+    quorvex_examples::RequestHeader header;
+    Response response;
+    int64_t number;
+    Clock::time_point deadline;
+  };
+
+  void log_dropped(const WaitingReply & reply, const std::string & why)
+  {
+    std::cout << label_ << " #" << reply.number << ": reply dropped: " << why << std::endl;
+  }
+
+  quorvex_examples::ServiceServer server_;
+  const char * label_;
+  int64_t max_request_bytes_;
+  std::chrono::milliseconds reply_wait_;
+  Answer answer_;
+  std::deque<WaitingReply> waiting_;
+};
 
 }  // namespace
 
@@ -98,6 +263,14 @@ int main(int argc, char ** argv)
   if (!parse_options(argc, argv, options)) {
     std::cerr << kUsage;
     return 2;
+  }
+  if (options.pose_dirs.empty()) {
+    options.pose_dirs.push_back(installed_pose_dir());
+  }
+  const quorvex_examples::PoseDirectories pose_dirs(options.pose_dirs);
+  for (const std::string & missing : pose_dirs.missing()) {
+    std::cerr << "quorvex_planning_server: the pose directory '" <<
+      quorvex_examples::printable(missing, 400) << "' does not exist; no file is served from it\n";
   }
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
     std::cerr << "quorvex_planning_server: " << note << " (this demo uses shared memory only)\n";
@@ -111,58 +284,67 @@ int main(int argc, char ** argv)
     quorvex_examples::LoopbackParticipant participant(
       static_cast<uint32_t>(options.domain), "quorvex_planning_server");
     quorvex_examples::DataSignal requests_arrived;
-    quorvex_examples::ServiceServer plan_motion_server(
-      participant.get(), "/plan_motion",
+    using quorvex::srv::PlanMotion_Request;
+    using quorvex::srv::PlanMotion_Response;
+    using quorvex::srv::SolveIK_Request;
+    using quorvex::srv::SolveIK_Response;
+    Service<quorvex::srv::PlanMotion> plan_motion(
+      participant.get(), "/plan_motion", "PlanMotion",
       rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Response>(), &requests_arrived);
-    quorvex_examples::ServiceServer solve_ik_server(
-      participant.get(), "/solve_ik",
+      &requests_arrived, options,
+      [&options](const PlanMotion_Request & request, PlanMotion_Response & response) {
+        quorvex_examples::plan_motion(request, static_cast<int32_t>(options.points), response);
+        return std::to_string(request.start_joints.size()) + " start / " +
+        std::to_string(request.goal_joints.size()) + " goal joints -> " +
+        (response.success ? "success" : "refused") + ": " + response.message;
+      });
+    Service<quorvex::srv::SolveIK> solve_ik(
+      participant.get(), "/solve_ik", "SolveIK",
       rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Response>(), &requests_arrived);
+      &requests_arrived, options,
+      [&options, &pose_dirs](const SolveIK_Request & request, SolveIK_Response & response) {
+        quorvex_examples::solve_ik(
+          request, pose_dirs, static_cast<size_t>(options.max_text_bytes), response);
+        // The summary quotes request text only escaped and bounded.
+        const bool refused_early = response.summary.compare(0, 8, "refused:") == 0;
+        return (response.success ? "success: " : refused_early ? "" : "refused: ") +
+        response.summary;
+      });
     std::cout << "quorvex_planning_server: serving /plan_motion and /solve_ik on domain " <<
       options.domain << " over shared memory, " << options.points << " points per trajectory" <<
       std::endl;
 
-    quorvex::srv::PlanMotion_Request plan_request;
-    quorvex::srv::PlanMotion_Response plan_response;
-    quorvex::srv::SolveIK_Request ik_request;
-    quorvex::srv::SolveIK_Response ik_response;
-    quorvex_examples::RequestHeader header;
     int64_t served = 0;
     auto done = [&]() {
-        return g_stop_requested != 0 || (options.requests > 0 && served >= options.requests);
+        return g_stop_requests != 0 || (options.requests > 0 && served >= options.requests);
       };
     while (!done()) {
-      requests_arrived.wait_for(std::chrono::milliseconds(200));
-      while (!done() && plan_motion_server.take_request(&plan_request, header)) {
-        const auto start = std::chrono::steady_clock::now();
-        quorvex_examples::plan_motion(
-          plan_request, static_cast<int32_t>(options.points), plan_response);
-        const bool sent =
-          plan_motion_server.send_response(header, &plan_response, kClientDiscoveryWait);
-        ++served;
-        std::cout << "PlanMotion #" << served << ": " << plan_request.start_joints.size() <<
-          " start / " << plan_request.goal_joints.size() << " goal joints -> " <<
-          (plan_response.success ? "success" : "refused") << ": " << plan_response.message <<
-          (sent ? "" : " [reply not delivered: the client's reply reader never appeared]") <<
-          " (" << elapsed_ms(start) << " ms)" << std::endl;
+      // Waiting replies are looked at often; their readers are discovered without a signal.
+      requests_arrived.wait_for(
+        std::chrono::milliseconds(
+          plan_motion.has_waiting() || solve_ik.has_waiting() ? 10 : 200));
+      // One request of each service in turn, so that neither starves the other.
+      for (bool any = true; any && !done(); ) {
+        any = false;
+        if (plan_motion.serve_one(served + 1)) {
+          ++served, any = true;
+        }
+        if (!done() && solve_ik.serve_one(served + 1)) {
+          ++served, any = true;
+        }
+        plan_motion.send_waiting();
+        solve_ik.send_waiting();
       }
-      while (!done() && solve_ik_server.take_request(&ik_request, header)) {
-        const auto start = std::chrono::steady_clock::now();
-        quorvex_examples::solve_ik(ik_request, ik_response);
-        const bool sent = solve_ik_server.send_response(header, &ik_response, kClientDiscoveryWait);
-        ++served;
-        std::cout << "SolveIK #" << served << ": " <<
-          (ik_response.success ? "success" : "refused") << ": " << ik_response.summary <<
-          (sent ? "" : " [reply not delivered: the client's reply reader never appeared]") <<
-          " (" << elapsed_ms(start) << " ms)" << std::endl;
-      }
+      plan_motion.send_waiting();
+      solve_ik.send_waiting();
     }
-    // Replies still in flight would be lost with the participant.
-    plan_motion_server.wait_for_acknowledgments(kFinalDeliveryWait);
-    solve_ik_server.wait_for_acknowledgments(kFinalDeliveryWait);
+    // Replies still in flight would be lost with the participant; a second signal skips this.
+    const auto deadline = Clock::now() + kFinalDeliveryWait;
+    const auto slice = std::chrono::milliseconds(50);
+    while (g_stop_requests < 2 && Clock::now() < deadline &&
+      !(plan_motion.wait_for_acknowledgments(slice) && solve_ik.wait_for_acknowledgments(slice)))
+    {
+    }
     std::cout << "quorvex_planning_server: stopping after " << served << " requests" << std::endl;
   } catch (const std::exception & error) {
     std::cerr << "quorvex_planning_server: " << error.what() << "\n";
