@@ -7,10 +7,37 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 
 #include "probe_dispatch.hpp"
+#include "rcutils/allocator.h"
 #include "rcutils/error_handling.h"
+
+// The test program defines rcutils_get_default_allocator and exports it (see CMakeLists.txt), so
+// that the stand-ins reach this allocator, which fails every call and counts it.
+namespace
+{
+
+std::atomic<int> g_allocating_calls{0};
+
+void * failing_allocate(size_t, void *) {++g_allocating_calls; return nullptr;}
+void * failing_zero_allocate(size_t, size_t, void *) {++g_allocating_calls; return nullptr;}
+void * failing_reallocate(void *, size_t, void *) {++g_allocating_calls; return nullptr;}
+void no_deallocate(void *, void *) {}
+
+}  // namespace
+
+extern "C" rcutils_allocator_t rcutils_get_default_allocator(void)
+{
+  rcutils_allocator_t allocator;
+  allocator.allocate = failing_allocate;
+  allocator.deallocate = no_deallocate;
+  allocator.reallocate = failing_reallocate;
+  allocator.zero_allocate = failing_zero_allocate;
+  allocator.state = nullptr;
+  return allocator;
+}
 
 namespace
 {
@@ -152,6 +179,21 @@ TYPED_TEST(Lookup, ALibraryNameTooLongForAFileIsRefused)
   EXPECT_EQ(nullptr, probe.lookup());
   EXPECT_TRUE(contains(take_error(), "too long"));
   EXPECT_EQ(nullptr, probe.slots[1]);
+}
+
+// The lookup has no allocation that could fail: names are built in fixed buffers and the error
+// messages go to rcutils' fixed storage. Every outcome holds with an allocator that fails all.
+TYPED_TEST(Lookup, NeedsNoMemoryFromTheRcutilsAllocator)
+{
+  g_allocating_calls = 0;
+  ProbeHandle<TypeParam> probe;
+  EXPECT_NE(nullptr, probe.lookup()) << take_error();
+  EXPECT_EQ(nullptr, probe.lookup("rosidl_typesupport_unknown"));
+  EXPECT_FALSE(take_error().empty());
+  ProbeHandle<TypeParam> absent("dispatch_probe_absent");
+  EXPECT_EQ(nullptr, absent.lookup());
+  EXPECT_FALSE(take_error().empty());
+  EXPECT_EQ(0, g_allocating_calls.load());
 }
 
 }  // namespace
