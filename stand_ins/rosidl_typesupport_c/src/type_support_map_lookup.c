@@ -12,7 +12,8 @@
 
 // One lock for the slots of every map: loads are rare (a type support's first use) and a
 // library must never be opened twice for one slot. It also orders each slot's write before the
-// reads of the threads that come later.
+// reads of the threads that come later. dlopen runs the loaded library's initialisers under this
+// lock, so those initialisers must not look anything up through a dispatch handle.
 static pthread_mutex_t slots_lock = PTHREAD_MUTEX_INITIALIZER;
 
 // A file name holds at most NAME_MAX (255) bytes.
