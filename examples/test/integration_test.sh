@@ -81,7 +81,8 @@ wait "$lonely" || status=$?
 grep -q "no server" "$work/no_server.log" || fail "no clear message without server"
 
 echo "== server: 10,000 points per trajectory"
-timeout -s TERM 200 "$server" --domain "$domain" --points 10000 > "$work/server.log" 2>&1 &
+timeout -s TERM 200 "$server" --domain "$domain" --points 10000 --pose-dir "$(dirname "$poses")" \
+  > "$work/server.log" 2>&1 &
 timeout_pid=$!
 for _ in $(seq 100); do
   grep -q "serving" "$work/server.log" && break
