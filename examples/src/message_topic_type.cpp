@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fastcdr/FastBuffer.h"
+#include "rcutils/error_handling.h"
 #include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
 namespace quorvex_examples
@@ -31,6 +32,21 @@ void check_identifier(const char * identifier, const char * what)
 }
 
 }  // namespace
+
+const rosidl_service_type_support_t * service_handle_through_dispatch(
+  const rosidl_service_type_support_t * dispatch, const char * identifier)
+{
+  const rosidl_service_type_support_t * handle =
+    dispatch == nullptr ? nullptr : get_service_typesupport_handle(dispatch, identifier);
+  if (handle == nullptr) {
+    const std::string reason = rcutils_error_is_set() ? rcutils_get_error_string().str :
+      dispatch == nullptr ? "the dispatch handle is null" : "no reason given";
+    rcutils_reset_error();
+    throw std::runtime_error(
+            std::string("the dispatch gives no ") + identifier + " handle: " + reason);
+  }
+  return handle;
+}
 
 const message_type_support_callbacks_t * fastcdr_message_callbacks(
   const rosidl_message_type_support_t * handle)

@@ -16,10 +16,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "quorvex/srv/detail/plan_motion__rosidl_typesupport_fastrtps_cpp.hpp"
+#include "quorvex/srv/detail/plan_motion__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/plan_motion.hpp"
-#include "quorvex/srv/detail/solve_ik__rosidl_typesupport_fastrtps_cpp.hpp"
+#include "quorvex/srv/detail/solve_ik__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/solve_ik.hpp"
+#include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
 #include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/loopback_participant.hpp"
@@ -216,6 +217,16 @@ std::string elide(const std::string & text, bool full)
   return out.str();
 }
 
+// The Fast-CDR handle of a service, reached as a middleware reaches it: from the dispatch handle
+// of the service type, asking for the type support by its identifier.
+template<typename ServiceT>
+const rosidl_service_type_support_t * fastcdr_handle()
+{
+  return quorvex_examples::service_handle_through_dispatch(
+    rosidl_typesupport_cpp::get_service_type_support_handle<ServiceT>(),
+    rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
+}
+
 // A participant and both services' clients; made anew when a server seems lost, since a
 // participant that knew a crashed server may keep talking to what it left behind.
 struct Connection
@@ -224,12 +235,12 @@ struct Connection
   : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client"),
     plan_motion(
       participant.get(), "/plan_motion",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+      fastcdr_handle<quorvex::srv::PlanMotion>(),
       quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Request>(),
       quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Response>()),
     solve_ik(
       participant.get(), "/solve_ik",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
+      fastcdr_handle<quorvex::srv::SolveIK>(),
       quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Request>(),
       quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Response>())
   {

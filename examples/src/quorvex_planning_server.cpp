@@ -17,10 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "quorvex/srv/detail/plan_motion__rosidl_typesupport_fastrtps_cpp.hpp"
+#include "quorvex/srv/detail/plan_motion__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/plan_motion.hpp"
-#include "quorvex/srv/detail/solve_ik__rosidl_typesupport_fastrtps_cpp.hpp"
+#include "quorvex/srv/detail/solve_ik__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/solve_ik.hpp"
+#include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
 #include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/loopback_participant.hpp"
@@ -139,6 +140,16 @@ std::string installed_pose_dir()
 double elapsed_ms(Clock::time_point since)
 {
   return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+// The Fast-CDR handle of a service, reached as a middleware reaches it: from the dispatch handle
+// of the service type, asking for the type support by its identifier.
+template<typename ServiceT>
+const rosidl_service_type_support_t * fastcdr_handle()
+{
+  return quorvex_examples::service_handle_through_dispatch(
+    rosidl_typesupport_cpp::get_service_type_support_handle<ServiceT>(),
+    rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
 }
 
 // One service: takes its requests as they arrive, answers each at once and, when the client's
@@ -290,7 +301,7 @@ int main(int argc, char ** argv)
     using quorvex::srv::SolveIK_Response;
     Service<quorvex::srv::PlanMotion> plan_motion(
       participant.get(), "/plan_motion", "PlanMotion",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+      fastcdr_handle<quorvex::srv::PlanMotion>(),
       &requests_arrived, options,
       [&options](const PlanMotion_Request & request, PlanMotion_Response & response) {
         quorvex_examples::plan_motion(request, static_cast<int32_t>(options.points), response);
@@ -300,7 +311,7 @@ int main(int argc, char ** argv)
       });
     Service<quorvex::srv::SolveIK> solve_ik(
       participant.get(), "/solve_ik", "SolveIK",
-      rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
+      fastcdr_handle<quorvex::srv::SolveIK>(),
       &requests_arrived, options,
       [&options, &pose_dirs](const SolveIK_Request & request, SolveIK_Response & response) {
         quorvex_examples::solve_ik(

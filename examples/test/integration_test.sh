@@ -103,6 +103,12 @@ for pid in "$server_pid" $(children "$client_a") $(children "$client_b"); do
   [ -z "$(ip_sockets "$pid")" ] || fail "process $pid holds IP sockets"
 done
 grep -q "/dev/shm/fastrtps_" "/proc/$server_pid/maps" || fail "the server maps no shared memory"
+# The type support is reached through the dispatch, which loads it by name: mapped, not linked.
+grep -q "libquorvex__rosidl_typesupport_fastrtps_cpp.so" "/proc/$server_pid/maps" ||
+  fail "the server did not load the Fast-CDR type support"
+if readelf -d "$server" | grep -q "libquorvex__rosidl_typesupport_fastrtps_cpp"; then
+  fail "the server links the Fast-CDR type support instead of reaching it through the dispatch"
+fi
 wait "$client_a" || fail "client A exited with $?"
 wait "$client_b" || fail "client B exited with $?"
 for log in client_a client_b; do

@@ -20,6 +20,12 @@
 namespace quorvex_examples
 {
 
+/// The handle of the type support `identifier` behind the dispatch handle `dispatch`, reached as a
+/// middleware reaches it: the dispatch loads that type support's library by name at the first
+/// request. Throws std::runtime_error, with the dispatch's reason, when there is none.
+const rosidl_service_type_support_t * service_handle_through_dispatch(
+  const rosidl_service_type_support_t * dispatch, const char * identifier);
+
 /// Callbacks record of a Fast-CDR message handle.
 /// Throws std::invalid_argument when the handle is null, belongs to another type support or
 /// carries no callbacks record.
