@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
 # The main job: a server and a client, two processes, exchange SolveIK and PlanMotion through
 # quorvex's Fast-CDR type support over Fast DDS (shared memory only, nothing leaves the machine).
-# Builds and installs the examples against the package installed in <checkout>/install, starts
-# the server in the background, runs the client against it, stops the server and shows both
-# sides of the exchange.
+# Builds quorvex into <checkout>/build and installs it into <checkout>/install when it is not
+# installed there yet, builds and installs the examples against it (build output goes to
+# <checkout>/build.log and build-examples/build.log, not to the screen), starts the server in the
+# background, runs the client against it, stops the server and shows both sides of the exchange.
 # Usage: scripts/run_demo.sh [client options, e.g. --repeat 3 --full]
 # The DDS domain is 0 unless QUORVEX_DEMO_DOMAIN says otherwise.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 domain=${QUORVEX_DEMO_DOMAIN:-0}
 
+# Runs a build step quietly; shows the end of its log when it fails.
+quietly() {
+  local log=$1
+  shift
+  "$@" > "$log" 2>&1 || {
+    tail -n 40 "$log" >&2
+    echo "run_demo.sh: the step failed; the whole output is in $log" >&2
+    exit 1
+  }
+}
+
 if [ ! -e "$root/install/share/quorvex/cmake/quorvexConfig.cmake" ]; then
-  echo "run_demo.sh: quorvex is not installed in $root/install;" \
-    "run scripts/build.sh and cmake --install build first" >&2
-  exit 1
+  echo "== building quorvex and installing it into $root/install (log: build.log)"
+  quietly "$root/build.log" bash -c \
+    '"$1/scripts/build.sh" "$1/build" -DBUILD_TESTING=OFF && cmake --install "$1/build"' \
+    build "$root"
 fi
-echo "== building the examples against $root/install"
-"$root/scripts/build_examples.sh"
+mkdir -p "$root/build-examples"
+echo "== building the examples against $root/install (log: build-examples/build.log)"
+quietly "$root/build-examples/build.log" "$root/scripts/build_examples.sh"
 
 server_log=$(mktemp /tmp/quorvex_demo_server.XXXXXX)
 server_pid=""
