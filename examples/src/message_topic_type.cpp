@@ -9,6 +9,7 @@
 
 #include "fastcdr/FastBuffer.h"
 #include "rcutils/error_handling.h"
+#include "rosidl_typesupport_fastrtps_c/identifier.h"
 #include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
 namespace quorvex_examples
@@ -21,13 +22,18 @@ namespace
 // two bytes of options.
 constexpr uint32_t kEncapsulationSize = 4;
 
+// The C++ and the C records' Fast-CDR type supports carry the same callbacks record.
 void check_identifier(const char * identifier, const char * what)
 {
-  const char * expected = rosidl_typesupport_fastrtps_cpp::typesupport_identifier;
-  if (identifier == nullptr || std::strcmp(identifier, expected) != 0) {
+  const char * cpp = rosidl_typesupport_fastrtps_cpp::typesupport_identifier;
+  const char * c = rosidl_typesupport_fastrtps_c__identifier;
+  if (identifier == nullptr ||
+    (std::strcmp(identifier, cpp) != 0 && std::strcmp(identifier, c) != 0))
+  {
     throw std::invalid_argument(
             std::string(what) + " handle has type support '" +
-            (identifier == nullptr ? "(null)" : identifier) + "', expected '" + expected + "'");
+            (identifier == nullptr ? "(null)" : identifier) + "', expected '" + cpp + "' or '" +
+            c + "'");
   }
 }
 

@@ -20,8 +20,12 @@
 #include "quorvex/srv/plan_motion.hpp"
 #include "quorvex/srv/detail/solve_ik__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/solve_ik.hpp"
+#include "quorvex/srv/detail/plan_motion__type_support.h"
+#include "quorvex/srv/detail/solve_ik__type_support.h"
+#include "rosidl_typesupport_fastrtps_c/identifier.h"
 #include "rosidl_typesupport_fastrtps_cpp/identifier.hpp"
 
+#include "quorvex_examples/c_records.hpp"
 #include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/planning.hpp"
@@ -30,6 +34,11 @@
 
 namespace
 {
+
+using quorvex::srv::PlanMotion_Request;
+using quorvex::srv::PlanMotion_Response;
+using quorvex::srv::SolveIK_Request;
+using quorvex::srv::SolveIK_Response;
 
 // Exit statuses besides 0.
 constexpr int kFailed = 1;  // a reply missing, or not what the verification expected
@@ -68,6 +77,7 @@ struct Options
   bool quiet = false;
   bool full = false;
   bool keep_going = false;
+  bool c_records = false;  // --interface c
 };
 
 const char kUsage[] =
@@ -84,6 +94,8 @@ const char kUsage[] =
   "  --retries N           after a reply timeout, reconnect and send again up to N times,\n"
   "                        0..10 (default 1)\n"
   "  --keep-going          go on with the next request after one got no reply\n"
+  "  --interface cpp|c     hold requests and responses as the C++ records (default) or as\n"
+  "                        the C records, through the C type support\n"
   "  --verify              check every answer against what the server must have computed\n"
   "  --quiet               one line per answer instead of its YAML\n"
   "  --full                print long answers whole\n"
@@ -131,7 +143,7 @@ bool parse_options(int argc, char ** argv, Options & options)
       number = &options.reply_timeout_ms, min = 1, max = 600000;
     } else if (name == "--retries") {
       number = &options.retries, max = 10;
-    } else if (name != "--pose-info") {
+    } else if (name != "--pose-info" && name != "--interface") {
       std::cerr << "quorvex_planning_client: unknown option " << printable(name, 100) << "\n";
       return false;
     }
@@ -140,7 +152,13 @@ bool parse_options(int argc, char ** argv, Options & options)
       return false;
     }
     const std::string value = argv[++i];
-    if (number == nullptr) {
+    if (name == "--interface" && value != "cpp" && value != "c") {
+      std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
+        "' for --interface: expected cpp or c\n";
+      return false;
+    } else if (name == "--interface") {
+      options.c_records = value == "c";
+    } else if (number == nullptr) {
       options.pose_info = value;
     } else if (!parse_integer(value, min, max, *number)) {
       std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
@@ -218,13 +236,33 @@ std::string elide(const std::string & text, bool full)
 }
 
 // The Fast-CDR handle of a service, reached as a middleware reaches it: from the dispatch handle
-// of the service type, asking for the type support by its identifier.
+// of the service type, asking for the type support by its identifier; the C++ records' or the
+// C records' one.
 template<typename ServiceT>
-const rosidl_service_type_support_t * fastcdr_handle()
+const rosidl_service_type_support_t * fastcdr_handle(
+  const rosidl_service_type_support_t * c_dispatch, bool c_records)
 {
-  return quorvex_examples::service_handle_through_dispatch(
+  return c_records ?
+         quorvex_examples::service_handle_through_dispatch(
+    c_dispatch, rosidl_typesupport_fastrtps_c__identifier) :
+         quorvex_examples::service_handle_through_dispatch(
     rosidl_typesupport_cpp::get_service_type_support_handle<ServiceT>(),
     rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
+}
+
+// How the records of one service come to life in the interface in use.
+template<typename RequestT, typename ResponseT>
+quorvex_examples::RecordLifecycle request_records(bool c_records)
+{
+  return c_records ? quorvex_examples::CRecordsOf<RequestT>::request() :
+         quorvex_examples::record_lifecycle<RequestT>();
+}
+
+template<typename RequestT, typename ResponseT>
+quorvex_examples::RecordLifecycle response_records(bool c_records)
+{
+  return c_records ? quorvex_examples::CRecordsOf<RequestT>::response() :
+         quorvex_examples::record_lifecycle<ResponseT>();
 }
 
 // A participant and both services' clients; made anew when a server seems lost, since a
@@ -235,14 +273,18 @@ struct Connection
   : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client"),
     plan_motion(
       participant.get(), "/plan_motion",
-      fastcdr_handle<quorvex::srv::PlanMotion>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::PlanMotion_Response>()),
+      fastcdr_handle<quorvex::srv::PlanMotion>(
+        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+        options.c_records),
+      request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
+      response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records)),
     solve_ik(
       participant.get(), "/solve_ik",
-      fastcdr_handle<quorvex::srv::SolveIK>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Request>(),
-      quorvex_examples::record_lifecycle<quorvex::srv::SolveIK_Response>())
+      fastcdr_handle<quorvex::srv::SolveIK>(
+        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
+        options.c_records),
+      request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
+      response_records<SolveIK_Request, SolveIK_Response>(options.c_records))
   {
   }
 
@@ -301,6 +343,13 @@ Outcome call(
   const RequestT & request, ResponseT & response, CheckT check)
 {
   const auto timeout = std::chrono::milliseconds(options.reply_timeout_ms);
+  // With --interface c, C records made from the C++ ones travel, and the reply is read back.
+  std::unique_ptr<quorvex_examples::CallInC<RequestT>> in_c;
+  if (options.c_records) {
+    in_c = std::make_unique<quorvex_examples::CallInC<RequestT>>(request);
+  }
+  const void * sent = in_c ? in_c->request() : &request;
+  void * received = in_c ? in_c->response() : static_cast<void *>(&response);
   auto start = std::chrono::steady_clock::now();
   bool answered = false;
   for (int64_t attempt = 0; !answered; ++attempt) {
@@ -312,12 +361,12 @@ Outcome call(
       start = std::chrono::steady_clock::now();
     }
     eprosima::fastrtps::rtps::SampleIdentity request_id;
-    if (!((*connection).*client).send_request(&request, request_id)) {
+    if (!((*connection).*client).send_request(sent, request_id)) {
       std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
       return Outcome::kFailed;
     }
     answered = ((*connection).*client).wait_for_response(
-      request_id, &response, timeout, stop_requested);
+      request_id, received, timeout, stop_requested);
     if (stop_requested()) {
       return Outcome::kInterrupted;
     }
@@ -336,6 +385,9 @@ Outcome call(
   }
   const double round_trip_ms =
     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  if (in_c) {
+    in_c->read_response(response);
+  }
   const std::string problem = options.verify ? check(request, response) : "";
   if (options.quiet) {
     std::cout << service << ": " << (response.success ? "success" : "refused") <<

@@ -129,6 +129,22 @@ grep -q "cannot read the pose-information file" "$work/malformed.log" ||
 [ "$(grep -c "verification: intact" "$work/malformed.log")" -eq 2 ] ||
   fail "refusals not as expected"
 
+echo "== a client holding C records gets the same replies as one holding C++ records"
+for interface in cpp c; do
+  LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/loader_$interface" timeout 60 "$client" \
+    --domain "$domain" --interface "$interface" --joints 2 --full --verify --pose-info "$poses" \
+    > "$work/interface_$interface.log" 2>&1 || fail "the $interface client exited with $?"
+done
+without_times() {
+  sed 's/round trip [0-9.e+-]* ms/round trip/' "$1"
+}
+diff -q <(without_times "$work/interface_cpp.log") <(without_times "$work/interface_c.log") \
+  > /dev/null || fail "the C and C++ clients got different replies"
+[ "$(grep -c "verification: intact" "$work/interface_c.log")" -eq 2 ] ||
+  fail "the C client's replies were not verified"
+grep -qs "libquorvex__rosidl_typesupport_fastrtps_c.so" "$work"/loader_c.* ||
+  fail "the C client did not load the C type support"
+
 echo "== the server stops cleanly on SIGTERM"
 [ -z "$(ip_sockets "$server_pid")" ] || fail "the server holds IP sockets"
 kill -TERM "$server_pid"
@@ -136,5 +152,5 @@ status=0
 wait "$timeout_pid" || status=$?
 timeout_pid=""
 [ "$status" -eq 0 ] || fail "server exited with $status"
-grep -q "stopping after 62 requests" "$work/server.log" || fail "server did not answer 62 requests"
+grep -q "stopping after 66 requests" "$work/server.log" || fail "server did not answer 66 requests"
 echo "PASS"
