@@ -9,6 +9,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdint>
+#include <deque>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -293,13 +294,29 @@ struct Connection
   quorvex_examples::ServiceClient solve_ik;
 };
 
+// The connection in use and those given up on. A participant that knew a killed server is deleted
+// only some reconnections later: deleting it at once now and then crashed inside Fast DDS 2.9
+// (SharedMemTransport::delete_input_channel racing the thread that closes the port).
+struct Connections
+{
+  std::unique_ptr<Connection> current;
+  std::deque<std::unique_ptr<Connection>> retired;
+};
+constexpr size_t kMaxRetiredConnections = 4;
+
 enum class Outcome {kDone, kFailed, kNoServer, kInterrupted};
 
 // Connects and waits for a server of both services; says what it saw when none came.
-Outcome connect(const Options & options, std::unique_ptr<Connection> & connection)
+Outcome connect(const Options & options, Connections & connections)
 {
-  connection.reset();  // the old participant goes first, with what it knew
-  connection = std::make_unique<Connection>(options);
+  if (connections.current) {
+    connections.retired.push_back(std::move(connections.current));
+    if (connections.retired.size() > kMaxRetiredConnections) {
+      connections.retired.pop_front();
+    }
+  }
+  connections.current = std::make_unique<Connection>(options);
+  Connection * connection = connections.current.get();
   const auto wait = std::chrono::milliseconds(options.wait_ms);
   const auto deadline = std::chrono::steady_clock::now() + wait;
   if (connection->plan_motion.wait_for_server(wait, stop_requested) &&
@@ -338,7 +355,7 @@ std::string safe(const std::string & text)
 // --retries allows; prints the reply and checks it.
 template<typename RequestT, typename ResponseT, typename CheckT>
 Outcome call(
-  const Options & options, std::unique_ptr<Connection> & connection,
+  const Options & options, Connections & connections,
   quorvex_examples::ServiceClient Connection::* client, const char * service,
   const RequestT & request, ResponseT & response, CheckT check)
 {
@@ -354,18 +371,18 @@ Outcome call(
   bool answered = false;
   for (int64_t attempt = 0; !answered; ++attempt) {
     if (attempt > 0) {
-      const Outcome connected = connect(options, connection);
+      const Outcome connected = connect(options, connections);
       if (connected != Outcome::kDone) {
         return connected;
       }
       start = std::chrono::steady_clock::now();
     }
     eprosima::fastrtps::rtps::SampleIdentity request_id;
-    if (!((*connection).*client).send_request(sent, request_id)) {
+    if (!((*connections.current).*client).send_request(sent, request_id)) {
       std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
       return Outcome::kFailed;
     }
-    answered = ((*connection).*client).wait_for_response(
+    answered = ((*connections.current).*client).wait_for_response(
       request_id, received, timeout, stop_requested);
     if (stop_requested()) {
       return Outcome::kInterrupted;
@@ -411,8 +428,8 @@ Outcome call(
 
 int run(const Options & options)
 {
-  std::unique_ptr<Connection> connection;
-  Outcome outcome = connect(options, connection);
+  Connections connections;
+  Outcome outcome = connect(options, connections);
   if (outcome != Outcome::kDone) {
     return outcome == Outcome::kNoServer ? kNoServer : kInterrupted + g_stop_signal;
   }
@@ -423,11 +440,11 @@ int run(const Options & options)
     for (int service = 0; service < 2; ++service) {
       outcome = service == 0 ?
         call(
-        options, connection, &Connection::plan_motion, "PlanMotion",
+        options, connections, &Connection::plan_motion, "PlanMotion",
         plan_motion_request(options, round), plan_response,
         quorvex_examples::check_plan_motion_response) :
         call(
-        options, connection, &Connection::solve_ik, "SolveIK", solve_ik_request(options, round),
+        options, connections, &Connection::solve_ik, "SolveIK", solve_ik_request(options, round),
         ik_response, quorvex_examples::check_solve_ik_response);
       if (outcome == Outcome::kInterrupted) {
         return kInterrupted + g_stop_signal;

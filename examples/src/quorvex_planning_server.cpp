@@ -239,6 +239,15 @@ public:
 
   bool has_waiting() const {return !waiting_.empty();}
 
+  // Says which replies are given up on when the server stops.
+  void drop_waiting()
+  {
+    for (const WaitingReply & reply : waiting_) {
+      log_dropped(reply, "the server is stopping");
+    }
+    waiting_.clear();
+  }
+
   bool wait_for_acknowledgments(std::chrono::milliseconds timeout)
   {
     return server_.wait_for_acknowledgments(timeout);
@@ -349,6 +358,8 @@ int main(int argc, char ** argv)
       plan_motion.send_waiting();
       solve_ik.send_waiting();
     }
+    plan_motion.drop_waiting();
+    solve_ik.drop_waiting();
     // Replies still in flight would be lost with the participant; a second signal skips this.
     const auto deadline = Clock::now() + kFinalDeliveryWait;
     const auto slice = std::chrono::milliseconds(50);

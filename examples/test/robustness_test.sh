@@ -63,7 +63,9 @@ start_server() {
     kill -0 "$server_pid" 2>/dev/null || break
     sleep 0.1
   done
-  grep -c "serving" "$log" > /dev/null || fail "the server did not start"
+  local status=0
+  kill -0 "$server_pid" 2>/dev/null || wait "$server_pid" || status=$?
+  fail "the server did not start (exit status $status)"
 }
 
 stop_server() {
@@ -146,6 +148,7 @@ case "$mode" in
     for trial in $(seq 20); do
       log=$work/client_$client_runs.log
       answered=$(grep -c ", verified" "$log" || true)
+      kill -0 "$server_pid" 2>/dev/null || fail "trial $trial: the server ended by itself"
       kill -KILL "$server_pid"
       wait "$server_pid" 2>/dev/null || true
       sleep 0.$((RANDOM % 10))
