@@ -1,4 +1,9 @@
 # Stand-in for the ROS 2 package rosidl_typesupport_cpp: identifier, templates, dispatch.
+# quorvex builds its own stand-ins; one that an earlier build installed must not take their place.
+if(PROJECT_NAME STREQUAL "quorvex")
+  set(${CMAKE_FIND_PACKAGE_NAME}_FOUND FALSE)
+  return()
+endif()
 include(CMakeFindDependencyMacro)
 find_dependency(rosidl_runtime_c)
 find_dependency(rosidl_typesupport_c)
