@@ -177,7 +177,9 @@ case "$mode" in
       fi
       grep -q "VERIFICATION FAILED" "$log" && fail "trial $trial: a wrong answer"
     done
-    kill -INT "$client_pid"
+    # TERM, not INT: the shell starts background jobs with SIGINT ignored, and a client started
+    # in the last trial may not have put its own handler in place yet.
+    kill -TERM "$client_pid"
     wait "$client_pid" || true
     stop_server
     ;;
