@@ -31,7 +31,7 @@ echo "== ThreadSanitizer: concurrent first use =="
 cmake -S "$root" -B "$root/build-tsan" -DQUORVEX_SANITIZE=thread \
   -DPython3_EXECUTABLE=/usr/bin/python3 > /dev/null
 cmake --build "$root/build-tsan" -j"$(nproc)" --target test_introspection_getter_race \
-  test_dispatch_first_use_race test_dispatch_lookup_race \
+  test_dispatch_first_use_race test_dispatch_lookup_race test_dispatch_loader_lock \
   test_introspection_cpp_getter_race test_fastrtps_c_getter_race
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L tsan
 

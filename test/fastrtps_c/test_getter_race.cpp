@@ -7,9 +7,8 @@
 // is meant to run under ThreadSanitizer as well. The dynamic loader runs those initialisers
 // under its own lock, which every other dlopen takes before it returns, but ThreadSanitizer
 // does not see that lock (it lives inside ld.so): the calls of dlopen are therefore serialised
-// here with a mutex of the test's own, as the type-support dispatch serialises its loads. Calls
-// of the getters and reads of the handles are not, so any write to a handle after its library
-// is loaded (a lazy binding) would show up as a race.
+// here with a mutex of the test's own. Calls of the getters and reads of the handles are not, so
+// any write to a handle after its library is loaded (a lazy binding) would show up as a race.
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>

@@ -4,39 +4,50 @@
 #include "internal/type_support_map_lookup.h"
 
 #include <dlfcn.h>
-#include <pthread.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "rcutils/error_handling.h"
-
-// One lock for the slots of every map: loads are rare (a type support's first use) and a
-// library must never be opened twice for one slot. It also orders each slot's write before the
-// reads of the threads that come later. dlopen runs the loaded library's initialisers under this
-// lock, so those initialisers must not look anything up through a dispatch handle.
-static pthread_mutex_t slots_lock = PTHREAD_MUTEX_INITIALIZER;
 
 // A file name holds at most NAME_MAX (255) bytes.
 #define LIBRARY_NAME_CAPACITY 256
 
 // The library in `*slot`, opened by name at the first call. Null with an error message when it
 // cannot be opened; the slot then stays null, so a later lookup tries again.
+//
+// No lock of the dispatch is held while the loader runs: dlopen and dlsym take the loader's own
+// lock, under which dlopen also runs the initialisers of the libraries it loads, and such an
+// initialiser may itself look a type support up. A lock held around dlopen here would be taken in
+// the opposite order by that initialiser's thread, and the two threads would wait for each other
+// for good. Instead every thread that finds the slot empty opens the library itself; the loader
+// opens a library once and only counts further opens, so the first handle stored in the slot
+// stays, and a thread that lost the race gives its extra reference back. A filled slot is read
+// without a lock: its acquire load pairs with the release of the store, so what the library's
+// initialisers wrote is visible to every thread that finds the handle there.
 static void *
 load_library(void ** slot, const char * library_name, const char * symbol_name)
 {
-  pthread_mutex_lock(&slots_lock);
-  if (NULL == *slot) {
-    // RTLD_NOW: a library with unresolved symbols fails here, not in the middle of a call.
-    *slot = dlopen(library_name, RTLD_NOW | RTLD_LOCAL);
-    if (NULL == *slot) {
-      const char * reason = dlerror();
-      RCUTILS_SET_ERROR_MSG_WITH_FORMAT_STRING(
-        "could not load '%s' for '%s': %s", library_name, symbol_name,
-        reason ? reason : "unknown error");
-    }
+  void * library = __atomic_load_n(slot, __ATOMIC_ACQUIRE);
+  if (NULL != library) {
+    return library;
   }
-  void * library = *slot;
-  pthread_mutex_unlock(&slots_lock);
+  // RTLD_NOW: a library with unresolved symbols fails here, not in the middle of a call.
+  library = dlopen(library_name, RTLD_NOW | RTLD_LOCAL);
+  if (NULL == library) {
+    const char * reason = dlerror();
+    RCUTILS_SET_ERROR_MSG_WITH_FORMAT_STRING(
+      "could not load '%s' for '%s': %s", library_name, symbol_name,
+      reason ? reason : "unknown error");
+    return NULL;
+  }
+  void * stored = NULL;
+  if (!__atomic_compare_exchange_n(
+      slot, &stored, library, false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE))
+  {
+    // Another thread stored its handle first; both name the same loaded library.
+    dlclose(library);
+    library = stored;
+  }
   return library;
 }
 

@@ -31,8 +31,10 @@ typedef enum type_support_map_lookup_result
  * The handle must be a handle of the dispatch named `dispatch_identifier` (texts compared),
  * whose data is a type_support_map_t. The entry's library, lib<package_name>__<identifier>.so,
  * is opened by name through the loader's search path at the first lookup of that entry and
- * stays loaded for the life of the process; its handle is kept in the entry's `data` slot. A
- * lock makes concurrent first lookups load it once. On GETTER, `*getter` is the address of the
+ * stays loaded for the life of the process; its handle is kept in the entry's `data` slot.
+ * Concurrent first lookups may each open it, but the slot keeps the first handle stored and holds
+ * one reference to the library. No lock is held while the loader runs, so a library's
+ * initialiser may look type supports up, on its own thread or on another. On GETTER, `*getter` is the address of the
  * entry's getter, which takes no argument and returns a handle; otherwise it is null. The
  * entries themselves are the interface package's constants and are not checked.
  */
