@@ -7,8 +7,11 @@
 // C callback reads the body into a fresh and into a used C record: the outcome, the position
 // and the values must be those of the C++ reader (a Fast-CDR exception where it throws one).
 // With an allocation refused, the callback returns false, every member holds what was sent or
-// what it held before, and the record reads again. What reads is written by both libraries at
-// every start offset in both byte orders: the same bytes, or the same refusal. No block is left.
+// what it held before, and the record reads again. All of this over two kinds of buffer: the
+// input's own block, and a FastBuffer that owns its memory and grew as a writer filled it, so
+// that it holds more than the input; neither reader may grow it. What reads is written by both
+// libraries at every start offset in both byte orders: the same bytes, or the same refusal. No
+// block is left.
 
 #include <cstddef>
 #include <cstdint>
@@ -160,31 +163,71 @@ struct Read
   std::size_t position;
 };
 
-template<typename Cpp>
-Read read_cpp(char * bytes, std::size_t size, Cdr::Endianness order, Cpp & record)
+/// The buffer a reader reads the input from.
+enum class Kind {external, growable};
+
+/// A FastBuffer holding the input `bytes`: over that block itself, of exactly the input's size
+/// so that any read past its end is reported, or one that owns its memory and grew in steps as a
+/// writer filled it, holding a filler beyond the input that both readers then see alike.
+class Received
 {
-  FastBuffer buffer(bytes, size);
-  Cdr cdr(buffer, order);
+public:
+  Received(char * bytes, std::size_t size, Kind kind)
+  {
+    if (kind == Kind::external) {
+      buffer_ = std::make_unique<FastBuffer>(bytes, size);
+    } else {
+      buffer_ = std::make_unique<FastBuffer>();
+      Cdr writer(*buffer_);
+      if (size > 0) {
+        writer.serializeArray(bytes, size);
+      }
+      if (buffer_->getBufferSize() > size) {
+        std::memset(buffer_->getBuffer() + size, 0x5a, buffer_->getBufferSize() - size);
+      }
+    }
+    size_ = buffer_->getBufferSize();
+  }
+
+  FastBuffer & buffer() {return *buffer_;}
+  /// Whether a reader made the buffer larger, handing itself bytes that never arrived.
+  bool grown() const {return buffer_->getBufferSize() != size_;}
+
+private:
+  std::unique_ptr<FastBuffer> buffer_;
+  std::size_t size_ = 0;
+};
+
+template<typename Cpp>
+Read read_cpp(Received & in, Cdr::Endianness order, Cpp & record)
+{
+  Cdr cdr(in.buffer(), order);
+  Read read{Outcome::read, 0};
   try {
     typesupport::cdr_deserialize(cdr, record);
-    return {Outcome::read, cdr.getSerializedDataLength()};
   } catch (const cdr_exception::Exception &) {
-    return {Outcome::refused, cdr.getSerializedDataLength()};
+    read.outcome = Outcome::refused;
   }
+  read.position = cdr.getSerializedDataLength();
+  FUZZ_REQUIRE(!in.grown());
+  return read;
 }
 
 template<typename Cpp>
-Read read_c(
-  char * bytes, std::size_t size, Cdr::Endianness order, typename CRecord<Cpp>::type & record)
+Read read_c(Received & in, Cdr::Endianness order, typename CRecord<Cpp>::type & record)
 {
-  FastBuffer buffer(bytes, size);
-  Cdr cdr(buffer, order);
+  Cdr cdr(in.buffer(), order);
+  Read read{Outcome::read, 0};
   try {
-    const bool read = CRecord<Cpp>::callbacks().cdr_deserialize(cdr, &record);
-    return {read ? Outcome::read : Outcome::out_of_memory, cdr.getSerializedDataLength()};
+    if (!CRecord<Cpp>::callbacks().cdr_deserialize(cdr, &record)) {
+      read.outcome = Outcome::out_of_memory;
+    }
   } catch (const cdr_exception::Exception &) {
-    return {Outcome::refused, cdr.getSerializedDataLength()};
+    read.outcome = Outcome::refused;
   }
+  read.position = cdr.getSerializedDataLength();
+  FUZZ_REQUIRE(!in.grown());
+  return read;
 }
 
 /// The bytes after `start` octets, or the refusal's text prefixed with '!'.
@@ -222,6 +265,53 @@ void check_writers(const Cpp & sent, const typename CRecord<Cpp>::type & record)
   }
 }
 
+/// Reads the input in one byte order over one kind of buffer: the C reader against the C++
+/// reader, into a fresh record, and into a used one with allocations refused as planned.
+template<typename Cpp>
+void check_reading(
+  char * bytes, std::size_t size, Kind kind, Cdr::Endianness order, const Cpp & dirty,
+  std::size_t fail_at, bool sticky)
+{
+  Cpp sent;
+  Received cpp_in(bytes, size, kind);
+  const Read expected = read_cpp(cpp_in, order, sent);
+  {
+    Owned<Cpp> fresh{Cpp()};
+    Received c_in(bytes, size, kind);
+    const Read read = read_c<Cpp>(c_in, order, fresh.message);
+    FUZZ_REQUIRE(read.outcome == expected.outcome && read.position == expected.position);
+    if (read.outcome == Outcome::read) {
+      FUZZ_REQUIRE(same_record(fresh.message, sent));
+      check_writers(sent, fresh.message);
+    }
+  }
+  Owned<Cpp> used(dirty);
+  fuzz_allocator::plan_failures(fail_at, sticky);
+  Received used_in(bytes, size, kind);
+  const Read read = read_c<Cpp>(used_in, order, used.message);
+  const std::size_t failures = fuzz_allocator::failures();
+  fuzz_allocator::plan_failures(0, false);
+  if (failures == 0) {
+    FUZZ_REQUIRE(read.outcome == expected.outcome && read.position == expected.position);
+    FUZZ_REQUIRE(read.outcome != Outcome::read || same_record(used.message, sent));
+  } else {
+    FUZZ_REQUIRE(read.outcome == Outcome::out_of_memory);
+    FUZZ_REQUIRE(read.position <= expected.position);
+    // Each member was read completely or not at all, in order.
+    const std::vector<bool> as_sent = same_members(used.message, sent);
+    const std::vector<bool> as_before = same_members(used.message, dirty);
+    bool stopped = false;
+    for (std::size_t i = 0; i < as_sent.size(); ++i) {
+      stopped = stopped || !as_sent[i];
+      FUZZ_REQUIRE(stopped ? as_before[i] : as_sent[i]);
+    }
+  }
+  // Still a record that reads as it should.
+  Received again_in(bytes, size, kind);
+  const Read again = read_c<Cpp>(again_in, order, used.message);
+  FUZZ_REQUIRE(again.outcome == expected.outcome && again.position == expected.position);
+}
+
 template<typename Cpp>
 void check(const std::uint8_t * data, std::size_t size, std::size_t fail_at, bool sticky)
 {
@@ -235,40 +325,9 @@ void check(const std::uint8_t * data, std::size_t size, std::size_t fail_at, boo
 
   const std::size_t live = fuzz_allocator::live_blocks();
   for (const Cdr::Endianness order : {Cdr::LITTLE_ENDIANNESS, Cdr::BIG_ENDIANNESS}) {
-    Cpp sent;
-    const Read expected = read_cpp(bytes.get(), size, order, sent);
-    {
-      Owned<Cpp> fresh{Cpp()};
-      const Read read = read_c<Cpp>(bytes.get(), size, order, fresh.message);
-      FUZZ_REQUIRE(read.outcome == expected.outcome && read.position == expected.position);
-      if (read.outcome == Outcome::read) {
-        FUZZ_REQUIRE(same_record(fresh.message, sent));
-        check_writers(sent, fresh.message);
-      }
+    for (const Kind kind : {Kind::external, Kind::growable}) {
+      check_reading<Cpp>(bytes.get(), size, kind, order, dirty, fail_at, sticky);
     }
-    Owned<Cpp> used(dirty);
-    fuzz_allocator::plan_failures(fail_at, sticky);
-    const Read read = read_c<Cpp>(bytes.get(), size, order, used.message);
-    const std::size_t failures = fuzz_allocator::failures();
-    fuzz_allocator::plan_failures(0, false);
-    if (failures == 0) {
-      FUZZ_REQUIRE(read.outcome == expected.outcome && read.position == expected.position);
-      FUZZ_REQUIRE(read.outcome != Outcome::read || same_record(used.message, sent));
-    } else {
-      FUZZ_REQUIRE(read.outcome == Outcome::out_of_memory);
-      FUZZ_REQUIRE(read.position <= expected.position);
-      // Each member was read completely or not at all, in order.
-      const std::vector<bool> as_sent = same_members(used.message, sent);
-      const std::vector<bool> as_before = same_members(used.message, dirty);
-      bool stopped = false;
-      for (std::size_t i = 0; i < as_sent.size(); ++i) {
-        stopped = stopped || !as_sent[i];
-        FUZZ_REQUIRE(stopped ? as_before[i] : as_sent[i]);
-      }
-    }
-    // Still a record that reads as it should.
-    const Read again = read_c<Cpp>(bytes.get(), size, order, used.message);
-    FUZZ_REQUIRE(again.outcome == expected.outcome && again.position == expected.position);
   }
   FUZZ_REQUIRE(fuzz_allocator::live_blocks() == live);
 }

@@ -15,11 +15,15 @@
 // - reading, a string or sequence member that fails is left as it was, and the stream goes back
 //   before its length or count, for a malformed stream and for a failed allocation alike;
 // - a failed allocation returns false instead of throwing std::bad_alloc;
-// - the check of a length or count against the bytes left goes through Cdr::jump(), the one
-//   public way to learn them; over Fast-CDR's own growable buffer (a FastBuffer made without
-//   memory) jump() grows the buffer instead of failing, so there a forged length or count is
-//   not refused. Middlewares read from the memory of the received sample, where it is.
+// - a string or sequence that its member cannot hold is read into a new block that grows as its
+//   bytes arrive (read_new_block), since Fast-CDR tells no one but its own readers where the
+//   received bytes end: a forged length or count costs at most the first step (64 KiB) or twice
+//   the bytes that did arrive before it is refused, where the C++ library allocates nothing for
+//   a count beyond the bytes left and at most 8 bytes per byte left otherwise. Nothing here
+//   skips ahead with Cdr::jump(), which grows a FastBuffer that owns its memory instead of
+//   failing, and so would read bytes that were never received as if they had been.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -28,7 +32,7 @@
 #include "fastcdr/Cdr.h"
 #include "fastcdr/exceptions/BadParamException.h"
 #include "fastcdr/exceptions/Exception.h"
-#include "fastcdr/exceptions/NotEnoughMemoryException.h"
+#include "rcutils/allocator.h"
 #include "rosidl_runtime_c/primitives_sequence.h"
 #include "rosidl_runtime_c/primitives_sequence_functions.h"
 #include "rosidl_runtime_c/string.h"
@@ -67,13 +71,6 @@ struct Text
   const char * data;
   size_t size;
 };
-
-/// Throws the exception that Fast-CDR throws for a stream that ends too early.
-[[noreturn]] inline void throw_not_enough_memory()
-{
-  using eprosima::fastcdr::exception::NotEnoughMemoryException;
-  throw NotEnoughMemoryException(NotEnoughMemoryException::NOT_ENOUGH_MEMORY_MESSAGE_DEFAULT);
-}
 
 // Writing. Each writer refuses its member before writing anything of it.
 
@@ -137,15 +134,63 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, double & value)
   return true;
 }
 
+/// The first step of a block that grows as its elements arrive, in bytes.
+inline constexpr size_t first_step_bytes = size_t{1} << 16;
+
+/// Reads `count` elements (count > 0) into a new block of the rcutils default allocator, which
+/// has room for `spare` more; the caller owns the block. Null when memory runs out; the Fast-CDR
+/// exception when the stream ends too early. Either way the block is gone and the stream is
+/// somewhere within the elements: the caller puts it back.
+/**
+ * The block starts at the whole count or the first step, whichever is smaller, and doubles each
+ * time that the elements read so far fill it, so a forged count costs at most the first step or
+ * twice the bytes that did arrive. deserializeArray checks that a step's elements are all there
+ * before it copies any of them, against the end of what the buffer holds, and never grows the
+ * buffer. Steps after the first need no padding (the elements are all one width), so the stream
+ * ends as one deserializeArray of all the elements would leave it.
+ */
+template<typename Element>
+Element * read_new_block(eprosima::fastcdr::Cdr & cdr, size_t count, size_t spare)
+{
+  const rcutils_allocator_t allocator = rcutils_get_default_allocator();
+  size_t held = std::min(count, first_step_bytes / sizeof(Element) - spare);
+  auto * block =
+    static_cast<Element *>(allocator.allocate((held + spare) * sizeof(Element), allocator.state));
+  if (block == nullptr) {
+    return nullptr;
+  }
+  size_t read = 0;
+  try {
+    while (true) {
+      cdr.deserializeArray(block + read, held - read);
+      read = held;
+      if (read == count) {
+        return block;
+      }
+      held = std::min(count, 2 * held);
+      void * grown =
+        allocator.reallocate(block, (held + spare) * sizeof(Element), allocator.state);
+      if (grown == nullptr) {
+        allocator.deallocate(block, allocator.state);
+        return nullptr;
+      }
+      block = static_cast<Element *>(grown);
+    }
+  } catch (eprosima::fastcdr::exception::Exception &) {
+    allocator.deallocate(block, allocator.state);
+    throw;
+  }
+}
+
 /// Reads a string member: the bytes of its length, less the last one if it is the NUL.
 /**
  * Fast-CDR's string reader gives a std::string, which would be copied once more; this reads the
- * length and takes the bytes from the stream, with the C++ library's outcome: the same text, the
- * same refusal of a length beyond the bytes left, and the stream back before the length then.
- * The text lands in the member's own block when that holds it and its NUL (no allocation, as a
- * std::string reuses its capacity); otherwise rosidl_runtime_c__String__assignn replaces it.
- * The C++ library loses the member's previous text, and leaves the stream after the string, when
- * memory runs out; here both stay.
+ * length and the bytes itself, with the C++ library's outcome: the same text, the same
+ * refusal of a length beyond the bytes left, and the stream back before the length then. The
+ * text lands in the member's own block when that holds it and its NUL (no allocation, as a
+ * std::string reuses its capacity); otherwise in a new block (read_new_block) that replaces the
+ * member's once the text is read. The C++ library loses the member's previous text, and leaves
+ * the stream after the string, when memory runs out; here both stay.
  */
 inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__String & value)
 {
@@ -164,48 +209,44 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__String &
     }
     return true;
   }
+  char * text = value.data;
   if (fits) {
     // deserializeArray checks that all `length` bytes are there before it copies any of them.
     try {
-      cdr.deserializeArray(value.data, length);
+      cdr.deserializeArray(text, length);
     } catch (eprosima::fastcdr::exception::Exception & exception) {
       cdr.setState(before);
       exception.raise();
     }
-    value.size = length - (value.data[length - 1] == '\0' ? 1 : 0);
-    value.data[value.size] = '\0';
-    return true;
+  } else {
+    // Room for a NUL that the stream may lack.
+    try {
+      text = read_new_block<char>(cdr, length, 1);
+    } catch (eprosima::fastcdr::exception::Exception & exception) {
+      cdr.setState(before);
+      exception.raise();
+    }
+    if (text == nullptr) {
+      cdr.setState(before);
+      return false;
+    }
+    rosidl_runtime_c__String__fini(&value);
+    value.data = text;
+    value.capacity = static_cast<size_t>(length) + 1;
   }
-  // Skipping to the last byte and reading it checks that all `length` bytes are there before
-  // anything is allocated, and the read tells the stream that its last item was one byte wide,
-  // on which the alignment of what follows depends; jump() alone would not.
-  if (!cdr.jump(length - 1)) {
-    cdr.setState(before);
-    throw_not_enough_memory();
-  }
-  char last = '\0';
-  try {
-    cdr.deserialize(last);
-  } catch (eprosima::fastcdr::exception::Exception &) {
-    cdr.setState(before);
-    throw;
-  }
-  const char * text = cdr.getCurrentPosition() - length;
-  if (!rosidl_runtime_c__String__assignn(&value, text, length - (last == '\0' ? 1 : 0))) {
-    cdr.setState(before);
-    return false;
-  }
+  value.size = length - (text[length - 1] == '\0' ? 1 : 0);
+  text[value.size] = '\0';
   return true;
 }
 
 /// Reads a float64 sequence member.
 /**
- * A count larger than the bytes left is refused before anything is allocated, as Fast-CDR's
- * vector reader refuses it for the C++ library. The elements land in the member's own storage
- * when it can hold them (no allocation: a record that is read into again and again reuses its
- * memory, as a std::vector does), otherwise in a new block that replaces the old one only once
- * the elements are read. So a failure leaves the member as it was, where the C++ library's
- * vector may have been resized.
+ * The elements land in the member's own storage when it can hold them (no allocation: a record
+ * that is read into again and again reuses its memory, as a std::vector does), otherwise in a
+ * new block (read_new_block) that replaces the old one only once the elements are read. So a
+ * failure leaves the member as it was, where the C++ library's vector may have been resized.
+ * Either way a count beyond the bytes left is refused with Fast-CDR's NotEnoughMemoryException
+ * and the stream back before the count, as the C++ library refuses it.
  */
 inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__double__Sequence & value)
 {
@@ -228,28 +269,21 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__double__
     value.size = count;
     return true;
   }
-  {
-    eprosima::fastcdr::Cdr::state after_count(cdr);
-    if (!cdr.jump(count)) {
-      cdr.setState(before);
-      throw_not_enough_memory();
-    }
-    cdr.setState(after_count);
-  }
-  rosidl_runtime_c__double__Sequence grown;
-  if (!rosidl_runtime_c__double__Sequence__init(&grown, count)) {
-    cdr.setState(before);
-    return false;
-  }
+  double * elements = nullptr;
   try {
-    cdr.deserializeArray(grown.data, count);
+    elements = read_new_block<double>(cdr, count, 0);
   } catch (eprosima::fastcdr::exception::Exception & exception) {
-    rosidl_runtime_c__double__Sequence__fini(&grown);
     cdr.setState(before);
     exception.raise();
   }
+  if (elements == nullptr) {
+    cdr.setState(before);
+    return false;
+  }
   rosidl_runtime_c__double__Sequence__fini(&value);
-  value = grown;
+  value.data = elements;
+  value.size = count;
+  value.capacity = count;
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -29,6 +30,7 @@ using allocator_probe::injected;
 using c_records::Owned;
 using cdr_test::PlanMotion_Request;
 using cdr_test::PlanMotion_Response;
+using cdr_test::SolveIK_Response;
 using cdr_test::Stream;
 using eprosima::fastcdr::exception::NotEnoughMemoryException;
 
@@ -240,20 +242,34 @@ std::vector<uint8_t> forged(uint32_t count, size_t tail)
   return bytes;
 }
 
-// A count beyond the bytes left is refused before anything is allocated, however large, and
-// the member keeps its storage and values.
-TEST(FastrtpsCForgedCount, CountBeyondBytesLeftAllocatesNothing)
+// The first step of the block that a string or sequence is read into when its member cannot
+// hold it.
+constexpr size_t kFirstStep = size_t{1} << 16;
+
+// What such a string or sequence may cost before it is refused: a block of at most the first
+// step or twice the bytes left, given back at once.
+size_t bound(size_t bytes_left)
+{
+  return std::max(kFirstStep, 2 * bytes_left);
+}
+
+// A count beyond the bytes left is refused, however large, after at most one bounded block; the
+// member keeps its storage and values, and the stream goes back before the count.
+TEST(FastrtpsCForgedCount, CountBeyondBytesLeftCostsOneBoundedBlock)
 {
   for (const uint32_t count : {3u, 1000u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
     Owned<PlanMotion_Request> request(request_with_start_joints({5.0, 6.0}));
     const double * storage = request.message.start_joints.data;
+    const int live = allocator_probe::live_blocks();
     Stream in(forged(count, 2), false);
     Outcome outcome;
     {
       Armed counting(-1);
       outcome = read_c(in, request);
-      EXPECT_EQ(0, allocator_probe::allocating_calls()) << count;
+      EXPECT_GE(1, allocator_probe::allocating_calls()) << count;
+      EXPECT_GE(bound(2), allocator_probe::largest_request()) << count;
     }
+    EXPECT_EQ(live, allocator_probe::live_blocks()) << count;
     EXPECT_EQ(Outcome::refused, outcome) << count;
     EXPECT_EQ(storage, request.message.start_joints.data);
     EXPECT_EQ((std::vector<double>{5.0, 6.0}), request.value().start_joints);
@@ -286,8 +302,8 @@ TEST(FastrtpsCForgedCount, CountWithinBytesLeftButElementsMissing)
   EXPECT_EQ(live, allocator_probe::live_blocks());
 }
 
-// A string length beyond the bytes left is refused before anything is allocated.
-TEST(FastrtpsCForgedCount, StringLengthBeyondBytesLeftAllocatesNothing)
+// A string length beyond the bytes left is refused after at most one bounded block.
+TEST(FastrtpsCForgedCount, StringLengthBeyondBytesLeftCostsOneBoundedBlock)
 {
   for (const uint32_t length : {2u, 7u, 0x80000000u, 0xFFFFFFFFu}) {
     std::vector<uint8_t> bytes = {1, 0, 0, 0};
@@ -296,17 +312,127 @@ TEST(FastrtpsCForgedCount, StringLengthBeyondBytesLeftAllocatesNothing)
         static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
         static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24), 'a'});
     Owned<PlanMotion_Response> response;
+    const int live = allocator_probe::live_blocks();
     Stream in(bytes, false);
     Outcome outcome;
     {
       Armed counting(-1);
       outcome = read_c(in, response);
-      EXPECT_EQ(0, allocator_probe::allocating_calls()) << length;
+      EXPECT_GE(1, allocator_probe::allocating_calls()) << length;
+      EXPECT_GE(bound(1), allocator_probe::largest_request()) << length;
     }
+    EXPECT_EQ(live, allocator_probe::live_blocks()) << length;
     EXPECT_EQ(Outcome::refused, outcome) << length;
     EXPECT_EQ(1u, in.position());
     EXPECT_TRUE(response.message.success);
     EXPECT_STREQ("", response.message.message.data);
+  }
+}
+
+/// Members larger than the first step, read in steps: a PlanMotion_Request whose start_joints
+/// and a SolveIK_Response whose report_json take four steps.
+PlanMotion_Request large_request()
+{
+  PlanMotion_Request request;
+  request.start_joints.resize(40000);
+  for (size_t i = 0; i < request.start_joints.size(); ++i) {
+    request.start_joints[i] = 0.25 * static_cast<double>(i);
+  }
+  request.goal_joints = {1.0, 2.0};
+  return request;
+}
+
+SolveIK_Response large_response()
+{
+  SolveIK_Response response;
+  response.success = true;
+  response.summary = "large";
+  response.report_json.resize(300000);
+  for (size_t i = 0; i < response.report_json.size(); ++i) {
+    response.report_json[i] = static_cast<char>('a' + i % 26);
+  }
+  return response;
+}
+
+template<typename Message>
+class FastrtpsCLargeMember : public ::testing::Test
+{
+protected:
+  static Message large();
+};
+
+template<>
+PlanMotion_Request FastrtpsCLargeMember<PlanMotion_Request>::large() {return large_request();}
+template<>
+SolveIK_Response FastrtpsCLargeMember<SolveIK_Response>::large() {return large_response();}
+
+using LargeMessages = ::testing::Types<PlanMotion_Request, SolveIK_Response>;
+TYPED_TEST_SUITE(FastrtpsCLargeMember, LargeMessages);
+
+// The whole encoding reads as sent, in both byte orders, into a fresh record and into one whose
+// member is too small; with each allocation failing in turn it gives false, the record as it was
+// and nothing leaked.
+TYPED_TEST(FastrtpsCLargeMember, ReadsInStepsAndSurvivesEachAllocationFailing)
+{
+  const TypeParam sent = TestFixture::large();
+  cdr_test::RandomFill fill(41);
+  for (const bool big_endian : {false, true}) {
+    const cdr_test::Reference reference = cdr_test::reference_encoding(sent, big_endian, 0);
+    for (const bool fresh : {true, false}) {
+      const TypeParam former = fresh ? TypeParam() : fill.template record<TypeParam>();
+      const int points = for_each_allocation_point(
+        [&](int k) {
+          Owned<TypeParam> record(former);
+          Stream in(reference.bytes(), big_endian);
+          Outcome outcome;
+          {
+            Armed armed(k);
+            outcome = read_c(in, record);
+          }
+          if (outcome == Outcome::read) {
+            EXPECT_FALSE(injected());
+            EXPECT_EQ(reference.bytes().size(), in.position());
+            EXPECT_TRUE(c_records::same_record(record.message, sent));
+          } else {
+            EXPECT_EQ(Outcome::out_of_memory, outcome);
+            const size_t stop = members_complete(reference, in.position());
+            expect_stopped_at(stop, record, sent, former);
+          }
+        });
+      // The first step, then three that double it.
+      EXPECT_LE(4, points);
+    }
+  }
+}
+
+// Cut within each step: refused, the stream back before the member, the member as it was, no
+// block larger than the bound, nothing leaked.
+TYPED_TEST(FastrtpsCLargeMember, CutWithinEachStepIsRefused)
+{
+  const TypeParam sent = TestFixture::large();
+  const cdr_test::Reference reference = cdr_test::reference_encoding(sent, false, 0);
+  const std::vector<uint8_t> & bytes = reference.bytes();
+  // The large member is the first or the third: it starts where the member before it ends.
+  const size_t member = std::is_same_v<TypeParam, PlanMotion_Request> ? 0 : 2;
+  const size_t start = member == 0 ? 0 : reference.member_ends()[member - 1];
+  const size_t step = kFirstStep;
+  for (const size_t cut : {start + 100, start + step, start + step + 8, start + 2 * step + 16,
+      start + 4 * step, reference.member_ends()[member] - 1})
+  {
+    const std::vector<uint8_t> prefix(bytes.begin(), bytes.begin() + cut);
+    Owned<TypeParam> record;
+    const int live = allocator_probe::live_blocks();
+    Stream in(prefix, false);
+    Outcome outcome;
+    {
+      Armed counting(-1);
+      outcome = read_c(in, record);
+      EXPECT_GE(bound(cut - start), allocator_probe::largest_request()) << cut;
+    }
+    EXPECT_EQ(Outcome::refused, outcome) << cut;
+    EXPECT_EQ(start, in.position()) << cut;
+    EXPECT_EQ(live, allocator_probe::live_blocks()) << cut;
+    expect_stopped_at(member, record, sent, TypeParam());
   }
 }
 

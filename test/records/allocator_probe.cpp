@@ -3,6 +3,7 @@
 
 #include "allocator_probe.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "rcutils/allocator.h"
@@ -15,13 +16,15 @@ namespace
 int g_live = 0;
 int g_allocating_calls = 0;
 int g_null_deallocations = 0;
+size_t g_largest_request = 0;
 int g_fail_at = -1;
 bool g_armed = false;
 bool g_injected = false;
 
-// True when this allocating call is the one to fail.
-bool fail_now()
+// True when this allocating call, of `size` bytes, is the one to fail.
+bool fail_now(size_t size)
 {
+  g_largest_request = std::max(g_largest_request, size);
   const int call = g_allocating_calls++;
   if (g_armed && call == g_fail_at) {
     g_injected = true;
@@ -32,7 +35,7 @@ bool fail_now()
 
 void * probe_allocate(size_t size, void *)
 {
-  if (fail_now()) {
+  if (fail_now(size)) {
     return nullptr;
   }
   void * block = std::malloc(size);
@@ -42,7 +45,7 @@ void * probe_allocate(size_t size, void *)
 
 void * probe_zero_allocate(size_t count, size_t size, void *)
 {
-  if (fail_now()) {
+  if (fail_now(count * size)) {
     return nullptr;
   }
   void * block = std::calloc(count, size);
@@ -52,7 +55,7 @@ void * probe_zero_allocate(size_t count, size_t size, void *)
 
 void * probe_reallocate(void * pointer, size_t size, void *)
 {
-  if (fail_now()) {
+  if (fail_now(size)) {
     return nullptr;
   }
   void * block = std::realloc(pointer, size);
@@ -75,12 +78,14 @@ void probe_deallocate(void * pointer, void *)
 int live_blocks() {return g_live;}
 int allocating_calls() {return g_allocating_calls;}
 int null_deallocations() {return g_null_deallocations;}
+size_t largest_request() {return g_largest_request;}
 bool injected() {return g_injected;}
 
 void arm(int fail_at)
 {
   g_allocating_calls = 0;
   g_null_deallocations = 0;
+  g_largest_request = 0;
   g_fail_at = fail_at;
   g_injected = false;
   g_armed = true;

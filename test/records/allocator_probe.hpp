@@ -17,6 +17,9 @@ int live_blocks();
 int allocating_calls();
 /// Calls of deallocate with a null pointer since the last arm().
 int null_deallocations();
+/// The largest block that allocate, zero_allocate or reallocate was asked for since the last
+/// arm(), in bytes.
+size_t largest_request();
 
 /// Counts calls from now on and makes allocating call number `fail_at` (0-based) return null;
 /// a negative `fail_at` fails none.
