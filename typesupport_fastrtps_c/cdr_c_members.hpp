@@ -139,8 +139,8 @@ inline constexpr size_t first_step_bytes = size_t{1} << 16;
 
 /// Reads `count` elements (count > 0) into a new block of the rcutils default allocator, which
 /// has room for `spare` more; the caller owns the block. Null when memory runs out; the Fast-CDR
-/// exception when the stream ends too early. Either way the block is gone and the stream is
-/// somewhere within the elements: the caller puts it back.
+/// exception when the stream ends too early. Either way the block is gone and the stream is back
+/// at `before`.
 /**
  * The block starts at the whole count or the first step, whichever is smaller, and doubles each
  * time that the elements read so far fill it, so a forged count costs at most the first step or
@@ -150,13 +150,16 @@ inline constexpr size_t first_step_bytes = size_t{1} << 16;
  * ends as one deserializeArray of all the elements would leave it.
  */
 template<typename Element>
-Element * read_new_block(eprosima::fastcdr::Cdr & cdr, size_t count, size_t spare)
+Element * read_new_block(
+  eprosima::fastcdr::Cdr & cdr, eprosima::fastcdr::Cdr::state & before, size_t count,
+  size_t spare)
 {
   const rcutils_allocator_t allocator = rcutils_get_default_allocator();
   size_t held = std::min(count, first_step_bytes / sizeof(Element) - spare);
   auto * block =
     static_cast<Element *>(allocator.allocate((held + spare) * sizeof(Element), allocator.state));
   if (block == nullptr) {
+    cdr.setState(before);
     return nullptr;
   }
   size_t read = 0;
@@ -172,12 +175,14 @@ Element * read_new_block(eprosima::fastcdr::Cdr & cdr, size_t count, size_t spar
         allocator.reallocate(block, (held + spare) * sizeof(Element), allocator.state);
       if (grown == nullptr) {
         allocator.deallocate(block, allocator.state);
+        cdr.setState(before);
         return nullptr;
       }
       block = static_cast<Element *>(grown);
     }
   } catch (eprosima::fastcdr::exception::Exception &) {
     allocator.deallocate(block, allocator.state);
+    cdr.setState(before);
     throw;
   }
 }
@@ -220,14 +225,8 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__String &
     }
   } else {
     // Room for a NUL that the stream may lack.
-    try {
-      text = read_new_block<char>(cdr, length, 1);
-    } catch (eprosima::fastcdr::exception::Exception & exception) {
-      cdr.setState(before);
-      exception.raise();
-    }
+    text = read_new_block<char>(cdr, before, length, 1);
     if (text == nullptr) {
-      cdr.setState(before);
       return false;
     }
     rosidl_runtime_c__String__fini(&value);
@@ -269,15 +268,8 @@ inline bool read_member(eprosima::fastcdr::Cdr & cdr, rosidl_runtime_c__double__
     value.size = count;
     return true;
   }
-  double * elements = nullptr;
-  try {
-    elements = read_new_block<double>(cdr, count, 0);
-  } catch (eprosima::fastcdr::exception::Exception & exception) {
-    cdr.setState(before);
-    exception.raise();
-  }
+  double * const elements = read_new_block<double>(cdr, before, count, 0);
   if (elements == nullptr) {
-    cdr.setState(before);
     return false;
   }
   rosidl_runtime_c__double__Sequence__fini(&value);
