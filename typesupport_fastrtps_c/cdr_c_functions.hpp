@@ -102,15 +102,7 @@
   QUORVEX_CDR_C_DEFINE_MESSAGE(Service ## _Request, REQUEST_MEMBERS) \
   QUORVEX_CDR_C_DEFINE_MESSAGE(Service ## _Response, RESPONSE_MEMBERS) \
  \
-  const service_type_support_callbacks_t Service ## _callbacks = { \
-    namespace_text, \
-    #Service, \
-    &Service ## _Request_handle, \
-    &Service ## _Response_handle, \
-  }; \
- \
-  QUORVEX__SRV__DEFINE_HANDLE( \
-    service, Service, &Service ## _callbacks, &get_service_typesupport_handle_function) \
+  QUORVEX_CDR_SERVICE_HANDLE(Service) \
  \
   QUORVEX__SRV__BIND_HANDLES(Service, rosidl_typesupport_fastrtps_c__identifier)
 

@@ -249,15 +249,7 @@ inline void add_bound<std::vector<double>>(size_t & position, bool & full_bounde
 
 /// The callbacks record and the handle of QUORVEX_CDR_DEFINE_SERVICE, and the binding.
 #define QUORVEX_CDR_SERVICE_RECORDS(Service) \
-  const service_type_support_callbacks_t Service ## _callbacks = { \
-    namespace_text, \
-    #Service, \
-    &Service ## _Request_handle, \
-    &Service ## _Response_handle, \
-  }; \
- \
-  QUORVEX__SRV__DEFINE_HANDLE( \
-    service, Service, &Service ## _callbacks, &get_service_typesupport_handle_function) \
+  QUORVEX_CDR_SERVICE_HANDLE(Service) \
  \
   QUORVEX__SRV__BIND_HANDLES(Service, rosidl_typesupport_fastrtps_cpp::typesupport_identifier)
 

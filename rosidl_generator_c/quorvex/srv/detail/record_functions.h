@@ -88,6 +88,20 @@
     return false; \
   }
 
+/// Defines `Type`__destroy(pointer): finalises a record from `Type`__create with `Type`__fini and
+/// gives its storage back to the default allocator; a null pointer is not finalised but is given
+/// back too.
+#define QUORVEX__SRV__DEFINE_DESTROY(Type) \
+  void \
+  Type ## __destroy(Type * pointer) \
+  { \
+    rcutils_allocator_t allocator = rcutils_get_default_allocator(); \
+    if (pointer) { \
+      Type ## __fini(pointer); \
+    } \
+    allocator.deallocate(pointer, allocator.state); \
+  }
+
 // The C record's type of a member of each kind, which QUORVEX__SRV__RECORD_CHECK compares with
 // the record's own declaration.
 #define QUORVEX__SRV__RECORD_TYPE_BOOL bool
@@ -173,18 +187,10 @@ undo: \
     return msg; \
   } \
  \
-  void \
-    quorvex__srv__ ## Message ## __destroy(quorvex__srv__ ## Message * msg) \
-  { \
-    rcutils_allocator_t allocator = rcutils_get_default_allocator(); \
-    if (msg) { \
-      quorvex__srv__ ## Message ## __fini(msg); \
-    } \
-    allocator.deallocate(msg, allocator.state); \
-  } \
+  QUORVEX__SRV__DEFINE_DESTROY(quorvex__srv__ ## Message) \
  \
   bool \
-    quorvex__srv__ ## Message ## __are_equal( \
+  quorvex__srv__ ## Message ## __are_equal( \
     const quorvex__srv__ ## Message * lhs, const quorvex__srv__ ## Message * rhs) \
   { \
     if (!lhs || !rhs) { \

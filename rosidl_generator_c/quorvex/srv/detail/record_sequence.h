@@ -11,6 +11,7 @@
 #include <stdbool.h>
 #include <stddef.h>
 
+#include "quorvex/srv/detail/record_functions.h"
 #include "rcutils/allocator.h"
 
 #ifdef __cplusplus
@@ -174,19 +175,10 @@ quorvex__srv__record_block__copy(
     return array; \
   } \
  \
-  void \
-    quorvex__srv__ ## Message ## __Sequence__destroy( \
-    quorvex__srv__ ## Message ## __Sequence * array) \
-  { \
-    rcutils_allocator_t allocator = rcutils_get_default_allocator(); \
-    if (array) { \
-      quorvex__srv__ ## Message ## __Sequence__fini(array); \
-    } \
-    allocator.deallocate(array, allocator.state); \
-  } \
+  QUORVEX__SRV__DEFINE_DESTROY(quorvex__srv__ ## Message ## __Sequence) \
  \
   bool \
-    quorvex__srv__ ## Message ## __Sequence__are_equal( \
+  quorvex__srv__ ## Message ## __Sequence__are_equal( \
     const quorvex__srv__ ## Message ## __Sequence * lhs, \
     const quorvex__srv__ ## Message ## __Sequence * rhs) \
   { \

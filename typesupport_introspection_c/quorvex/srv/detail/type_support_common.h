@@ -15,6 +15,7 @@
 #include <pthread.h>
 
 #include "quorvex/msg/rosidl_typesupport_introspection_c__symbol_names.h"
+#include "quorvex/srv/detail/type_support_handles.h"
 #include "rosidl_runtime_c/message_type_support_struct.h"
 #include "rosidl_runtime_c/service_type_support_struct.h"
 #include "rosidl_runtime_c/primitives_sequence.h"
@@ -186,6 +187,17 @@ float64_sequence_resize(void * untyped_member, size_t size)
 // consumers make of the records afterwards never overlap a write. Per-field atomic stores would
 // leave a caller that found one field set reading the record while another caller still wrote.
 
+/// Defines the handle `Type`_handle of a message (`KIND` MESSAGE, `kind` message) or a service
+/// (SERVICE, service) with the descriptor `data`, and its exported getter, which completes the
+/// handle with bind_<Type>() (the caller's) inside a pthread_once of its own.
+#define QUORVEX__SRV__INTROSPECTION_C__LAZY_HANDLE(KIND, kind, Type, data) \
+  static QUORVEX__SRV__DEFINE_HANDLE(kind, Type, data, get_ ## kind ## _typesupport_handle_function) \
+  static pthread_once_t Type ## _bound = PTHREAD_ONCE_INIT; \
+  static void bind_ ## Type(void); \
+  QUORVEX__SRV__DEFINE_C_GETTER( \
+    rosidl_typesupport_introspection_c, KIND, kind, Type, \
+    (pthread_once(&Type ## _bound, bind_ ## Type), &Type ## _handle))
+
 /// Defines everything of the message quorvex__srv__<Message>, whose member table `MEMBERS` is the
 /// QUORVEX_<MESSAGE>_MEMBERS_WITH form: the accessors of its members, its init and fini adapters,
 /// its member entries and descriptor, its handle and the handle's getter.
@@ -226,26 +238,12 @@ float64_sequence_resize(void * untyped_member, size_t size)
     .fini_function = QUORVEX__SRV__INTROSPECTION_C__ADAPTER(Message, fini_function), \
   }; \
  \
-  static rosidl_message_type_support_t Message ## _handle = { \
-    .typesupport_identifier = NULL, \
-    .data = &Message ## _members, \
-    .func = get_message_typesupport_handle_function, \
-  }; \
- \
-  static pthread_once_t Message ## _bound = PTHREAD_ONCE_INIT; \
+  QUORVEX__SRV__INTROSPECTION_C__LAZY_HANDLE(MESSAGE, message, Message, &Message ## _members) \
  \
   static void \
-    bind_ ## Message(void) \
+  bind_ ## Message(void) \
   { \
     Message ## _handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier; \
-  } \
- \
-  const rosidl_message_type_support_t * \
-  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME( \
-    rosidl_typesupport_introspection_c, quorvex, srv, Message)(void) \
-  { \
-    pthread_once(&Message ## _bound, bind_ ## Message); \
-    return &Message ## _handle; \
   }
 
 /// Defines the descriptor, the handle and the getter of the service `Service`.
@@ -262,16 +260,11 @@ float64_sequence_resize(void * untyped_member, size_t size)
     .response_members_ = NULL, \
   }; \
  \
-  static rosidl_service_type_support_t Service ## _handle = { \
-    .typesupport_identifier = NULL, \
-    .data = &Service ## _service_members, \
-    .func = get_service_typesupport_handle_function, \
-  }; \
- \
-  static pthread_once_t Service ## _bound = PTHREAD_ONCE_INIT; \
+  QUORVEX__SRV__INTROSPECTION_C__LAZY_HANDLE( \
+    SERVICE, service, Service, &Service ## _service_members) \
  \
   static void \
-    bind_ ## Service(void) \
+  bind_ ## Service(void) \
   { \
     Service ## _handle.typesupport_identifier = rosidl_typesupport_introspection_c__identifier; \
     Service ## _service_members.request_members_ = \
@@ -280,14 +273,6 @@ float64_sequence_resize(void * untyped_member, size_t size)
     Service ## _service_members.response_members_ = \
       ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME( \
       rosidl_typesupport_introspection_c, quorvex, srv, Service ## _Response)()->data; \
-  } \
- \
-  const rosidl_service_type_support_t * \
-  ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME( \
-    rosidl_typesupport_introspection_c, quorvex, srv, Service)(void) \
-  { \
-    pthread_once(&Service ## _bound, bind_ ## Service); \
-    return &Service ## _handle; \
   }
 
 #endif  // QUORVEX__SRV__DETAIL__TYPE_SUPPORT_COMMON_H_
