@@ -191,7 +191,8 @@ float64_sequence_resize(void * untyped_member, size_t size)
 /// (SERVICE, service) with the descriptor `data`, and its exported getter, which completes the
 /// handle with bind_<Type>() (the caller's) inside a pthread_once of its own.
 #define QUORVEX__SRV__INTROSPECTION_C__LAZY_HANDLE(KIND, kind, Type, data) \
-  static QUORVEX__SRV__DEFINE_HANDLE(kind, Type, data, get_ ## kind ## _typesupport_handle_function) \
+  static QUORVEX__SRV__DEFINE_HANDLE( \
+    kind, Type, data, get_ ## kind ## _typesupport_handle_function) \
   static pthread_once_t Type ## _bound = PTHREAD_ONCE_INIT; \
   static void bind_ ## Type(void); \
   QUORVEX__SRV__DEFINE_C_GETTER( \
