@@ -15,7 +15,9 @@
 
 #include "fastcdr/Cdr.h"
 #include "fastcdr/exceptions/BadParamException.h"
+#include "quorvex/srv/detail/type_support_handles.h"
 #include "rosidl_typesupport_fastrtps_cpp/message_type_support.h"
+#include "rosidl_typesupport_fastrtps_cpp/service_type_support.h"
 
 namespace quorvex
 {
@@ -43,6 +45,19 @@ struct StringMember
 
 #define QUORVEX_CDR_SEQUENCE_MEMBER(message, member) \
   "cannot write quorvex::srv::" #message "." #member ": 2^32 elements or more"
+
+/// Defines the callbacks record <Service>_callbacks of a service, whose messages' handles are
+/// <Service>_Request_handle and <Service>_Response_handle, and its handle <Service>_handle.
+#define QUORVEX_CDR_SERVICE_HANDLE(Service) \
+  const service_type_support_callbacks_t Service ## _callbacks = { \
+    ::quorvex::srv::typesupport_fastrtps_cpp::namespace_text, \
+    #Service, \
+    &Service ## _Request_handle, \
+    &Service ## _Response_handle, \
+  }; \
+ \
+  QUORVEX__SRV__DEFINE_HANDLE( \
+    service, Service, &Service ## _callbacks, &get_service_typesupport_handle_function)
 
 /// Refuses a string whose length plus its NUL does not fit the 32-bit length field.
 inline void check_string_length(size_t length, const StringMember & member)

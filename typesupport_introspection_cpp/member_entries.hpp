@@ -5,8 +5,9 @@
 #define MEMBER_ENTRIES_HPP_
 
 // What the two services' source units share: the float64-sequence accessors, the member entry of
-// each kind of member, the lifecycle functions and the records' common texts. Internal; not
-// installed.
+// each kind of member, the lifecycle functions, the records' common texts, and the descriptors,
+// handles and getters of a service, which each source expands over its member tables. Internal;
+// not installed.
 //
 // Everything here is a constant expression, so the descriptors are complete in the library's
 // image before any code runs; only the handles' identifier, a variable of another library, is
@@ -21,9 +22,14 @@
 #include <type_traits>
 #include <vector>
 
+#include "quorvex/srv/detail/type_support_getters.hpp"
+#include "rosidl_runtime_c/message_type_support_struct.h"
+#include "rosidl_runtime_c/service_type_support_struct.h"
 #include "rosidl_runtime_cpp/message_initialization.hpp"
 #include "rosidl_typesupport_introspection_cpp/field_types.hpp"
+#include "rosidl_typesupport_introspection_cpp/identifier.hpp"
 #include "rosidl_typesupport_introspection_cpp/message_introspection.hpp"
+#include "rosidl_typesupport_introspection_cpp/service_introspection.hpp"
 
 namespace quorvex
 {
@@ -214,5 +220,55 @@ constexpr MessageMembers message_members(
 }  // namespace typesupport_introspection_cpp
 }  // namespace srv
 }  // namespace quorvex
+
+/// The entry that a member table X(Message, member, KIND) expands to.
+#define QUORVEX_INTROSPECTION_CPP_ENTRY(Message, member, KIND) \
+  QUORVEX_INTROSPECTION_CPP_MEMBER(quorvex::srv::Message, member, KIND),
+
+/// Defines the descriptor <Message>_members of quorvex::srv::<Message>, whose member table
+/// `MEMBERS` is the QUORVEX_<MESSAGE>_MEMBERS_WITH form, and its handle <Message>_handle.
+#define QUORVEX_INTROSPECTION_CPP_DEFINE_MESSAGE(Message, MEMBERS) \
+  constexpr MessageMember Message ## _member_array[] = { \
+    MEMBERS(QUORVEX_INTROSPECTION_CPP_ENTRY, Message) \
+  }; \
+ \
+  constexpr MessageMembers Message ## _members = \
+    message_members<quorvex::srv::Message>(#Message, Message ## _member_array); \
+ \
+  QUORVEX__SRV__DEFINE_HANDLE( \
+    message, Message, &Message ## _members, &get_message_typesupport_handle_function)
+
+/// Defines the descriptors and handles of the service quorvex::srv::<Service> and its two
+/// messages, whose member tables are `REQUEST_MEMBERS` and `RESPONSE_MEMBERS`, and their getters;
+/// the handles' identifier is bound when the library is loaded.
+#define QUORVEX_INTROSPECTION_CPP_DEFINE_SERVICE(Service, REQUEST_MEMBERS, RESPONSE_MEMBERS) \
+  namespace quorvex::srv::typesupport_introspection_cpp \
+  { \
+  namespace \
+  { \
+  QUORVEX_INTROSPECTION_CPP_SERVICE_RECORDS(Service, REQUEST_MEMBERS, RESPONSE_MEMBERS) \
+  } \
+  } \
+ \
+  QUORVEX_SRV_DEFINE_GETTERS( \
+    rosidl_typesupport_introspection_cpp, Service, quorvex::srv::typesupport_introspection_cpp)
+
+/// The descriptors, handles and binding of QUORVEX_INTROSPECTION_CPP_DEFINE_SERVICE.
+#define QUORVEX_INTROSPECTION_CPP_SERVICE_RECORDS(Service, REQUEST_MEMBERS, RESPONSE_MEMBERS) \
+  QUORVEX_INTROSPECTION_CPP_DEFINE_MESSAGE(Service ## _Request, REQUEST_MEMBERS) \
+  QUORVEX_INTROSPECTION_CPP_DEFINE_MESSAGE(Service ## _Response, RESPONSE_MEMBERS) \
+ \
+  constexpr rosidl_typesupport_introspection_cpp::ServiceMembers Service ## _members = { \
+    namespace_text, \
+    #Service, \
+    &Service ## _Request_members, \
+    &Service ## _Response_members, \
+  }; \
+ \
+  QUORVEX__SRV__DEFINE_HANDLE( \
+    service, Service, &Service ## _members, &get_service_typesupport_handle_function) \
+ \
+  QUORVEX__SRV__BIND_HANDLES( \
+    Service, rosidl_typesupport_introspection_cpp::typesupport_identifier)
 
 #endif  // MEMBER_ENTRIES_HPP_

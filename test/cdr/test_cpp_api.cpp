@@ -105,6 +105,39 @@ TEST(CppApiBuilder, StepsMoveTheirArgumentsAndTheRecord)
   EXPECT_EQ(10000, response.n_joints);
 }
 
+TEST(CppApiBuilder, OnlyTheFirstStepCanBeMadeByTheCaller)
+{
+  using quorvex::srv::builder::Init_PlanMotion_Request_goal_joints;
+  using quorvex::srv::builder::Init_PlanMotion_Request_start_joints;
+  using quorvex::srv::builder::Init_SolveIK_Response_report_json;
+  using quorvex::srv::builder::Init_SolveIK_Response_success;
+  static_assert(std::is_default_constructible<Init_PlanMotion_Request_start_joints>::value, "");
+  static_assert(std::is_default_constructible<Init_SolveIK_Response_success>::value, "");
+  // A later step made directly, or from a record, would skip the members before it.
+  static_assert(!std::is_default_constructible<Init_PlanMotion_Request_goal_joints>::value, "");
+  static_assert(!std::is_default_constructible<Init_SolveIK_Response_report_json>::value, "");
+  static_assert(
+    !std::is_constructible<Init_PlanMotion_Request_goal_joints, PlanMotion_Request &&>::value, "");
+  static_assert(
+    !std::is_constructible<Init_PlanMotion_Request_start_joints, PlanMotion_Request &&>::value,
+    "");
+  // Each call gives the next step, and the last one the record.
+  static_assert(
+    std::is_same <
+    decltype(Init_PlanMotion_Request_start_joints().start_joints({})),
+    Init_PlanMotion_Request_goal_joints > ::value, "");
+  static_assert(
+    std::is_same <
+    decltype(quorvex::build<PlanMotion_Request>().start_joints({}).goal_joints({})),
+    PlanMotion_Request > ::value, "");
+  // Steps are consumed: a step held in a variable must be moved to be called.
+  using Held = Init_PlanMotion_Request_start_joints &;
+  static_assert(
+    !std::is_invocable<
+      decltype(&Init_PlanMotion_Request_start_joints::start_joints), Held,
+      PlanMotion_Request::_start_joints_type>::value, "");
+}
+
 /// Which of the kind traits hold for T, e.g. "message request".
 template<typename T>
 std::string kinds()

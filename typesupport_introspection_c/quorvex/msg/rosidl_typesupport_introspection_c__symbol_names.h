@@ -9,6 +9,9 @@
 
 #include "quorvex/msg/rosidl_typesupport_introspection_c__visibility_control.h"
 #include "rosidl_runtime_c/message_initialization.h"
+#include "rosidl_runtime_c/message_type_support_struct.h"
+#include "rosidl_runtime_c/service_type_support_struct.h"
+#include "rosidl_typesupport_interface/macros.h"
 
 // The exported names of the introspection library are longer than a source line, so its headers
 // and sources spell them, and declare the functions, through these macros. The getters' names
@@ -78,5 +81,35 @@
     void * untyped_message, enum rosidl_runtime_c__message_initialization mode); \
   ROSIDL_TYPESUPPORT_INTROSPECTION_C_PUBLIC_quorvex \
   void QUORVEX__SRV__INTROSPECTION_C__ADAPTER(Message, fini_function)(void * untyped_message);
+
+/// Declares the exported accessors of a member of `Message` of the member table's kind `KIND`:
+/// the six above for a float64 sequence, none for a member of another kind.
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_MEMBER_ACCESSORS(Message, member, KIND) \
+  QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_ ## KIND(Message, member)
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_BOOL(Message, member)
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_INT32(Message, member)
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_FLOAT64(Message, member)
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_STRING(Message, member)
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_ACCESSORS_FLOAT64_SEQUENCE(Message, member) \
+  QUORVEX__SRV__INTROSPECTION_C__DECLARE_FLOAT64_SEQUENCE_ACCESSORS(Message, member)
+
+/// Declares the exported functions of `Message`, whose member table `MEMBERS` is the
+/// QUORVEX_<MESSAGE>_MEMBERS_WITH form: the accessors of its members, its adapters and the getter
+/// of its handle, whose data is the record's MessageMembers.
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_MESSAGE(Message, MEMBERS) \
+  MEMBERS(QUORVEX__SRV__INTROSPECTION_C__DECLARE_MEMBER_ACCESSORS, Message) \
+  QUORVEX__SRV__INTROSPECTION_C__DECLARE_ADAPTERS(Message) \
+  ROSIDL_TYPESUPPORT_INTROSPECTION_C_PUBLIC_quorvex \
+  const rosidl_message_type_support_t * \
+  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME( \
+    rosidl_typesupport_introspection_c, quorvex, srv, Message)(void);
+
+/// Declares the getter of the handle of the service `Service`, whose data is a ServiceMembers
+/// with both messages' members.
+#define QUORVEX__SRV__INTROSPECTION_C__DECLARE_SERVICE(Service) \
+  ROSIDL_TYPESUPPORT_INTROSPECTION_C_PUBLIC_quorvex \
+  const rosidl_service_type_support_t * \
+  ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME( \
+    rosidl_typesupport_introspection_c, quorvex, srv, Service)(void);
 
 #endif  // QUORVEX__MSG__ROSIDL_TYPESUPPORT_INTROSPECTION_C__SYMBOL_NAMES_H_

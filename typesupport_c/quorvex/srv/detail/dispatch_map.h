@@ -5,9 +5,14 @@
 #define QUORVEX__SRV__DETAIL__DISPATCH_MAP_H_
 
 // The type support maps of the package's dispatch handles, shared by the C and the C++ dispatch
-// libraries. The map of a handle of language `c` or `cpp` has two entries, in this order:
-// rosidl_typesupport_fastrtps_<language> and rosidl_typesupport_introspection_<language>.
+// libraries, and the C library's handles. The map of a handle of language `c` or `cpp` has two
+// entries, in this order: rosidl_typesupport_fastrtps_<language> and
+// rosidl_typesupport_introspection_<language>.
 
+#include "quorvex/srv/detail/type_support_handles.h"
+#include "rosidl_typesupport_c/identifier.h"
+#include "rosidl_typesupport_c/message_type_support_dispatch.h"
+#include "rosidl_typesupport_c/service_type_support_dispatch.h"
 #include "rosidl_typesupport_c/type_support_map.h"
 #include "rosidl_typesupport_interface/macros.h"
 
@@ -47,5 +52,21 @@
     name ## _symbols, \
     name ## _libraries, \
   };
+
+/// Defines the C dispatch handle `Type`_handle of `Type` (`KIND` MESSAGE or SERVICE, `kind`
+/// message or service), its map and its exported getter.
+#define QUORVEX__SRV__DISPATCH__DEFINE_C_HANDLE(Type, KIND, kind) \
+  QUORVEX__SRV__DISPATCH__DEFINE_MAP(Type ## _map, c, KIND, Type) \
+  static QUORVEX__SRV__DEFINE_HANDLE( \
+    kind, Type, &Type ## _map, rosidl_typesupport_c__get_ ## kind ## _typesupport_handle_function) \
+  QUORVEX__SRV__DEFINE_C_GETTER(rosidl_typesupport_c, KIND, kind, Type, &Type ## _handle)
+
+/// Defines the C dispatch handles of the service `Service` and its two messages, their maps and
+/// getters, and binds the handles' identifier when the library is loaded.
+#define QUORVEX__SRV__DISPATCH__DEFINE_C_SERVICE(Service) \
+  QUORVEX__SRV__DISPATCH__DEFINE_C_HANDLE(Service ## _Request, MESSAGE, message) \
+  QUORVEX__SRV__DISPATCH__DEFINE_C_HANDLE(Service ## _Response, MESSAGE, message) \
+  QUORVEX__SRV__DISPATCH__DEFINE_C_HANDLE(Service, SERVICE, service) \
+  QUORVEX__SRV__BIND_HANDLES(Service, rosidl_typesupport_c__typesupport_identifier)
 
 #endif  // QUORVEX__SRV__DETAIL__DISPATCH_MAP_H_

@@ -5,9 +5,7 @@
 #define QUORVEX__SRV__DETAIL__SOLVE_IK__TYPE_SUPPORT_H_
 
 #include "quorvex/msg/rosidl_typesupport_c__visibility_control.h"
-#include "rosidl_runtime_c/message_type_support_struct.h"
-#include "rosidl_runtime_c/service_type_support_struct.h"
-#include "rosidl_typesupport_interface/macros.h"
+#include "quorvex/srv/detail/type_support_handles.h"
 
 #ifdef __cplusplus
 extern "C"
@@ -19,20 +17,8 @@ extern "C"
 // Fast-CDR C type support (rosidl_typesupport_fastrtps_c) or of the C introspection
 // (rosidl_typesupport_introspection_c), loading that library at the first request.
 
-ROSIDL_TYPESUPPORT_C_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_c, quorvex, srv, SolveIK_Request)(void);
-
-ROSIDL_TYPESUPPORT_C_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_c, quorvex, srv, SolveIK_Response)(void);
-
-ROSIDL_TYPESUPPORT_C_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
-  rosidl_typesupport_c, quorvex, srv, SolveIK)(void);
+QUORVEX__SRV__DECLARE_C_GETTERS(
+  rosidl_typesupport_c, ROSIDL_TYPESUPPORT_C_PUBLIC_quorvex, SolveIK)
 
 #ifdef __cplusplus
 }

@@ -6,61 +6,20 @@
 
 #include "quorvex/msg/rosidl_typesupport_cpp__visibility_control.h"
 #include "quorvex/srv/detail/solve_ik__struct.hpp"
-#include "rosidl_runtime_c/message_type_support_struct.h"
-#include "rosidl_runtime_c/service_type_support_struct.h"
+#include "quorvex/srv/detail/type_support_getters.hpp"
 #include "rosidl_typesupport_cpp/message_type_support.hpp"
 #include "rosidl_typesupport_cpp/service_type_support.hpp"
-#include "rosidl_typesupport_interface/macros.h"
 
 // The C++ dispatch handles of the service SolveIK and its messages. A handle's func leads to the
 // handle of the Fast-CDR type support (rosidl_typesupport_fastrtps_cpp) or of the C++
 // introspection (rosidl_typesupport_introspection_cpp), loading that library at the first
 // request.
 
-namespace rosidl_typesupport_cpp
-{
-
-template<>
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-get_message_type_support_handle<quorvex::srv::SolveIK_Request>();
-
-template<>
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-get_message_type_support_handle<quorvex::srv::SolveIK_Response>();
-
-template<>
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-get_service_type_support_handle<quorvex::srv::SolveIK>();
-
-}  // namespace rosidl_typesupport_cpp
-
-// The same handles through C-linkage getters, e.g.
-// rosidl_typesupport_cpp__get_message_type_support_handle__quorvex__srv__SolveIK_Request.
-#ifdef __cplusplus
-extern "C"
-{
-#endif
-
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_cpp, quorvex, srv, SolveIK_Request)();
-
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_cpp, quorvex, srv, SolveIK_Response)();
-
-ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
-  rosidl_typesupport_cpp, quorvex, srv, SolveIK)();
-
-#ifdef __cplusplus
-}
-#endif
+// The template specialisations of rosidl_typesupport_cpp's getters and the C-linkage getters
+// (type_support_getters.hpp).
+QUORVEX_SRV_DECLARE_GETTERS(
+  rosidl_typesupport_cpp,
+  ROSIDL_TYPESUPPORT_CPP_PUBLIC_quorvex,
+  SolveIK)
 
 #endif  // QUORVEX__SRV__DETAIL__SOLVE_IK__ROSIDL_TYPESUPPORT_CPP_HPP_

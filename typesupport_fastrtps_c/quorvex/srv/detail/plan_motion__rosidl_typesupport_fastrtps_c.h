@@ -13,9 +13,7 @@
 // either the record is still valid and nothing leaks.
 
 #include "quorvex/msg/rosidl_typesupport_fastrtps_c__visibility_control.h"
-#include "rosidl_runtime_c/message_type_support_struct.h"
-#include "rosidl_runtime_c/service_type_support_struct.h"
-#include "rosidl_typesupport_interface/macros.h"
+#include "quorvex/srv/detail/type_support_handles.h"
 
 #ifdef __cplusplus
 extern "C"
@@ -25,21 +23,8 @@ extern "C"
 // C-linkage getters, e.g.
 // rosidl_typesupport_fastrtps_c__get_message_type_support_handle__quorvex__srv__PlanMotion_Request.
 // The handles are complete once the library is loaded.
-
-ROSIDL_TYPESUPPORT_FASTRTPS_C_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_fastrtps_c, quorvex, srv, PlanMotion_Request)(void);
-
-ROSIDL_TYPESUPPORT_FASTRTPS_C_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_fastrtps_c, quorvex, srv, PlanMotion_Response)(void);
-
-ROSIDL_TYPESUPPORT_FASTRTPS_C_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
-  rosidl_typesupport_fastrtps_c, quorvex, srv, PlanMotion)(void);
+QUORVEX__SRV__DECLARE_C_GETTERS(
+  rosidl_typesupport_fastrtps_c, ROSIDL_TYPESUPPORT_FASTRTPS_C_PUBLIC_quorvex, PlanMotion)
 
 #ifdef __cplusplus
 }

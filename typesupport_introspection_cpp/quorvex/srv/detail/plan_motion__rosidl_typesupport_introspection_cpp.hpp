@@ -6,9 +6,7 @@
 
 #include "quorvex/msg/rosidl_typesupport_introspection_cpp__visibility_control.h"
 #include "quorvex/srv/detail/plan_motion__struct.hpp"
-#include "rosidl_runtime_c/message_type_support_struct.h"
-#include "rosidl_runtime_c/service_type_support_struct.h"
-#include "rosidl_typesupport_interface/macros.h"
+#include "quorvex/srv/detail/type_support_getters.hpp"
 #include "rosidl_typesupport_introspection_cpp/message_type_support_decl.hpp"
 #include "rosidl_typesupport_introspection_cpp/service_type_support_decl.hpp"
 
@@ -16,51 +14,11 @@
 // MessageMembers (a service's: a ServiceMembers with both messages' members) and its
 // typesupport_identifier is rosidl_typesupport_introspection_cpp::typesupport_identifier.
 
-namespace rosidl_typesupport_introspection_cpp
-{
-
-template<>
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-get_message_type_support_handle<quorvex::srv::PlanMotion_Request>();
-
-template<>
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-get_message_type_support_handle<quorvex::srv::PlanMotion_Response>();
-
-template<>
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-get_service_type_support_handle<quorvex::srv::PlanMotion>();
-
-}  // namespace rosidl_typesupport_introspection_cpp
-
-// C-linkage getters of the same handles, named
-// rosidl_typesupport_introspection_cpp__get_message_type_support_handle__quorvex__srv__<Message>
-// and ..._get_service_type_support_handle__quorvex__srv__<Service>.
-#ifdef __cplusplus
-extern "C"
-{
-#endif
-
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_introspection_cpp, quorvex, srv, PlanMotion_Request)();
-
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_message_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__MESSAGE_SYMBOL_NAME(
-  rosidl_typesupport_introspection_cpp, quorvex, srv, PlanMotion_Response)();
-
-ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex
-const rosidl_service_type_support_t *
-  ROSIDL_TYPESUPPORT_INTERFACE__SERVICE_SYMBOL_NAME(
-  rosidl_typesupport_introspection_cpp, quorvex, srv, PlanMotion)();
-
-#ifdef __cplusplus
-}
-#endif
+// The template specialisations of rosidl_typesupport_introspection_cpp's getters and the
+// C-linkage getters (type_support_getters.hpp).
+QUORVEX_SRV_DECLARE_GETTERS(
+  rosidl_typesupport_introspection_cpp,
+  ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_PUBLIC_quorvex,
+  PlanMotion)
 
 #endif  // QUORVEX__SRV__DETAIL__PLAN_MOTION__ROSIDL_TYPESUPPORT_INTROSPECTION_CPP_HPP_
