@@ -99,7 +99,10 @@ private:
   // Bytes beyond the message are defined, so that readers that go there read the same.
   void fill_beyond(size_t length)
   {
-    std::memset(buffer_->getBuffer() + length, kFiller, buffer_->getBufferSize() - length);
+    // A FastBuffer that was never written to has no memory at all.
+    if (buffer_->getBufferSize() > length) {
+      std::memset(buffer_->getBuffer() + length, kFiller, buffer_->getBufferSize() - length);
+    }
   }
 
   std::vector<uint8_t> storage_;
