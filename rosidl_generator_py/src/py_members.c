@@ -1,0 +1,470 @@
+// Copyright 2026 quorvex developers
+// Licensed under the Apache License, Version 2.0
+
+#include "quorvex/srv/detail/py_members.h"
+
+#include <stdarg.h>
+#include <stdbool.h>
+#include <stdint.h>
+#include <string.h>
+
+#include "rosidl_runtime_c/primitives_sequence_functions.h"
+#include "rosidl_runtime_c/string_functions.h"
+
+// The member's name as users write it: the attribute without its leading underscore.
+static const char *
+member_name(const char * attribute)
+{
+  return attribute + 1;
+}
+
+// Replaces the pending exception with `type` and the text, keeping the former one as its cause,
+// as `raise type(text) from former` does.
+static void
+raise_from_current(PyObject * type, const char * format, ...)
+{
+  PyObject * cause_type, * cause, * cause_traceback;
+  PyErr_Fetch(&cause_type, &cause, &cause_traceback);
+  PyErr_NormalizeException(&cause_type, &cause, &cause_traceback);
+  if (cause != NULL && cause_traceback != NULL) {
+    PyException_SetTraceback(cause, cause_traceback);
+  }
+  Py_XDECREF(cause_type);
+  Py_XDECREF(cause_traceback);
+
+  va_list arguments;
+  va_start(arguments, format);
+  PyErr_FormatV(type, format, arguments);
+  va_end(arguments);
+
+  PyObject * error_type, * error, * error_traceback;
+  PyErr_Fetch(&error_type, &error, &error_traceback);
+  PyErr_NormalizeException(&error_type, &error, &error_traceback);
+  if (error != NULL && cause != NULL) {
+    Py_INCREF(cause);
+    PyException_SetContext(error, cause);
+    PyException_SetCause(error, cause);  // steals the reference
+  } else {
+    Py_XDECREF(cause);
+  }
+  PyErr_Restore(error_type, error, error_traceback);
+}
+
+// The message's class, a new reference; NULL with an exception set when the module cannot be
+// imported or does not define it as a class.
+static PyObject *
+message_class(const quorvex_py__Message * message)
+{
+  PyObject * module = PyImport_ImportModule(message->module);
+  if (module == NULL) {
+    return NULL;
+  }
+  PyObject * class_object = PyObject_GetAttrString(module, message->class_name);
+  Py_DECREF(module);
+  if (class_object != NULL && !PyType_Check(class_object)) {
+    PyErr_Format(
+      PyExc_TypeError, "%s.%s is not a class", message->module, message->class_name);
+    Py_CLEAR(class_object);
+  }
+  return class_object;
+}
+
+bool
+quorvex_py__check_from_py(
+  const quorvex_py__Message * message, PyObject * py_message, const void * ros_message)
+{
+  if (py_message == NULL || ros_message == NULL) {
+    PyErr_Format(
+      PyExc_ValueError, "converting a %s needs a message and a record, not a null pointer",
+      message->full_name);
+    return false;
+  }
+  PyObject * class_object = message_class(message);
+  if (class_object == NULL) {
+    return false;
+  }
+  const bool is_instance = PyObject_TypeCheck(py_message, (PyTypeObject *)class_object);
+  Py_DECREF(class_object);
+  if (!is_instance) {
+    PyErr_Format(
+      PyExc_TypeError, "expected a %s, got an object of type '%.200s'", message->full_name,
+      Py_TYPE(py_message)->tp_name);
+    return false;
+  }
+  return true;
+}
+
+PyObject *
+quorvex_py__new_instance(const quorvex_py__Message * message, const void * ros_message)
+{
+  if (ros_message == NULL) {
+    PyErr_Format(
+      PyExc_ValueError, "converting a %s needs a record, not a null pointer", message->full_name);
+    return NULL;
+  }
+  PyObject * class_object = message_class(message);
+  if (class_object == NULL) {
+    return NULL;
+  }
+  // object.__new__ without __init__: every member is set from the record next.
+  PyObject * instance = PyObject_CallMethod(class_object, "__new__", "O", class_object);
+  if (instance != NULL && !PyObject_TypeCheck(instance, (PyTypeObject *)class_object)) {
+    PyErr_Format(PyExc_TypeError, "%s.__new__ made no %s", message->full_name, message->full_name);
+    Py_CLEAR(instance);
+  }
+  Py_DECREF(class_object);
+  return instance;
+}
+
+// --- from Python ---
+
+// The value of the member, a new reference. A member that is not set (deleted, or never set by
+// a subclass that skipped __init__) is a TypeError naming it.
+static PyObject *
+member_value(const quorvex_py__Message * message, PyObject * py_message, const char * attribute)
+{
+  PyObject * value = PyObject_GetAttrString(py_message, attribute);
+  if (value == NULL && PyErr_ExceptionMatches(PyExc_AttributeError)) {
+    raise_from_current(
+      PyExc_TypeError, "%s.%s: the member is not set", message->full_name,
+      member_name(attribute));
+  }
+  return value;
+}
+
+// Sets the TypeError of a member holding a value of another type.
+static void
+refuse_type(
+  const quorvex_py__Message * message, const char * attribute, const char * expected,
+  PyObject * value)
+{
+  PyErr_Format(
+    PyExc_TypeError, "%s.%s must be of type '%s', not '%.200s'", message->full_name,
+    member_name(attribute), expected, Py_TYPE(value)->tp_name);
+}
+
+bool
+quorvex_py__from_py_BOOL(
+  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  bool * value)
+{
+  PyObject * field = member_value(message, py_message, attribute);
+  if (field == NULL) {
+    return false;
+  }
+  const bool is_bool = PyBool_Check(field);
+  if (is_bool) {
+    *value = field == Py_True;
+  } else {
+    refuse_type(message, attribute, "bool", field);
+  }
+  Py_DECREF(field);
+  return is_bool;
+}
+
+bool
+quorvex_py__from_py_INT32(
+  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  int32_t * value)
+{
+  PyObject * field = member_value(message, py_message, attribute);
+  if (field == NULL) {
+    return false;
+  }
+  if (!PyLong_Check(field)) {
+    refuse_type(message, attribute, "int", field);
+    Py_DECREF(field);
+    return false;
+  }
+  // An int (or a subclass: bool too) is read without calling any of its methods.
+  int overflow = 0;
+  const long number = PyLong_AsLongAndOverflow(field, &overflow);  // NOLINT(runtime/int)
+  Py_DECREF(field);
+  if (number == -1 && PyErr_Occurred()) {
+    return false;
+  }
+  if (overflow != 0 || number < INT32_MIN || number > INT32_MAX) {
+    // The value itself is not quoted: an int of many digits would flood the message.
+    PyErr_Format(
+      PyExc_OverflowError, "%s.%s must be an int in [-2147483648, 2147483647]",
+      message->full_name, member_name(attribute));
+    return false;
+  }
+  *value = (int32_t)number;
+  return true;
+}
+
+bool
+quorvex_py__from_py_FLOAT64(
+  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  double * value)
+{
+  PyObject * field = member_value(message, py_message, attribute);
+  if (field == NULL) {
+    return false;
+  }
+  const bool is_float = PyFloat_Check(field);
+  if (is_float) {
+    *value = PyFloat_AS_DOUBLE(field);
+  } else {
+    refuse_type(message, attribute, "float", field);
+  }
+  Py_DECREF(field);
+  return is_float;
+}
+
+bool
+quorvex_py__from_py_STRING(
+  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  rosidl_runtime_c__String * value)
+{
+  PyObject * field = member_value(message, py_message, attribute);
+  if (field == NULL) {
+    return false;
+  }
+  if (!PyUnicode_Check(field)) {
+    refuse_type(message, attribute, "str", field);
+    Py_DECREF(field);
+    return false;
+  }
+  Py_ssize_t size = 0;
+  const char * text = PyUnicode_AsUTF8AndSize(field, &size);
+  bool stored = false;
+  if (text == NULL) {
+    if (PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) {
+      raise_from_current(
+        PyExc_ValueError, "%s.%s: the text cannot be encoded as UTF-8 (it holds a lone "
+        "surrogate)", message->full_name, member_name(attribute));
+    }
+  } else if (memchr(text, '\0', (size_t)size) != NULL) {
+    // The wire format ends a string at its first NUL: the text would arrive cut short.
+    PyErr_Format(
+      PyExc_ValueError, "%s.%s: the text holds a NUL character, which a message string cannot "
+      "carry", message->full_name, member_name(attribute));
+  } else if (!rosidl_runtime_c__String__assignn(value, text, (size_t)size)) {
+    PyErr_Format(
+      PyExc_MemoryError, "%s.%s: no memory for a text of %zd bytes", message->full_name,
+      member_name(attribute), size);
+  } else {
+    stored = true;
+  }
+  // The text belongs to the str object, which the message keeps alive only while it holds it.
+  Py_DECREF(field);
+  return stored;
+}
+
+// Whether a buffer's format describes native float64 values.
+static bool
+is_native_float64_format(const char * format)
+{
+  if (format == NULL) {
+    return false;  // unsigned bytes
+  }
+  if (format[0] == '@' || format[0] == '=' ||
+    format[0] == (PY_LITTLE_ENDIAN ? '<' : '>'))
+  {
+    ++format;
+  }
+  return strcmp(format, "d") == 0;
+}
+
+// Stores `count` values into the member: in its own block when that holds them, else in a new
+// block that replaces the old one. The member is unchanged on failure.
+static bool
+store_float64s(
+  const quorvex_py__Message * message, const char * attribute, const double * values,
+  size_t count, rosidl_runtime_c__double__Sequence * value)
+{
+  if (count <= value->capacity && (count == 0 || value->data != NULL)) {
+    if (count > 0) {
+      memcpy(value->data, values, count * sizeof(double));
+    }
+    value->size = count;
+    return true;
+  }
+  rosidl_runtime_c__double__Sequence grown;
+  if (!rosidl_runtime_c__double__Sequence__init(&grown, count)) {
+    PyErr_Format(
+      PyExc_MemoryError, "%s.%s: no memory for %zu float64 values", message->full_name,
+      member_name(attribute), count);
+    return false;
+  }
+  memcpy(grown.data, values, count * sizeof(double));
+  rosidl_runtime_c__double__Sequence__fini(value);
+  *value = grown;
+  return true;
+}
+
+// A C-contiguous buffer of native float64 values (array.array('d'), a NumPy float64 vector) is
+// copied in one block. Returns 1 when stored, 0 when `field` offers no such buffer (nothing is
+// then pending) and -1 on failure with an exception set.
+static int
+from_float64_buffer(
+  const quorvex_py__Message * message, PyObject * field, const char * attribute,
+  rosidl_runtime_c__double__Sequence * value)
+{
+  if (!PyObject_CheckBuffer(field)) {
+    return 0;
+  }
+  Py_buffer view;
+  if (PyObject_GetBuffer(field, &view, PyBUF_C_CONTIGUOUS | PyBUF_FORMAT) != 0) {
+    if (!PyErr_ExceptionMatches(PyExc_BufferError)) {
+      return -1;
+    }
+    PyErr_Clear();  // not C-contiguous: taken element by element
+    return 0;
+  }
+  int result = 0;
+  if (view.ndim == 1 && view.itemsize == sizeof(double) && is_native_float64_format(view.format)) {
+    result = store_float64s(
+      message, attribute, (const double *)view.buf, (size_t)view.len / sizeof(double), value) ?
+      1 : -1;
+  }
+  PyBuffer_Release(&view);
+  return result;
+}
+
+bool
+quorvex_py__from_py_FLOAT64_SEQUENCE(
+  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  rosidl_runtime_c__double__Sequence * value)
+{
+  PyObject * field = member_value(message, py_message, attribute);
+  if (field == NULL) {
+    return false;
+  }
+  const int from_buffer = from_float64_buffer(message, field, attribute, value);
+  if (from_buffer != 0) {
+    Py_DECREF(field);
+    return from_buffer > 0;
+  }
+  if (PyUnicode_Check(field)) {
+    refuse_type(message, attribute, "sequence of float", field);
+    Py_DECREF(field);
+    return false;
+  }
+  // Any other iterable of floats, as a list or tuple (a list, tuple or set set directly on
+  // `_member`). Its items are checked before the member is touched.
+  PyObject * items = PySequence_Fast(field, "");
+  if (items == NULL) {
+    if (PyErr_ExceptionMatches(PyExc_TypeError)) {
+      PyErr_Clear();
+      refuse_type(message, attribute, "sequence of float", field);
+    }
+    Py_DECREF(field);
+    return false;
+  }
+  Py_DECREF(field);
+  const Py_ssize_t count = PySequence_Fast_GET_SIZE(items);
+  PyObject ** item = PySequence_Fast_ITEMS(items);
+  double * values = count > 0 ? PyMem_New(double, (size_t)count) : NULL;
+  if (count > 0 && values == NULL) {
+    Py_DECREF(items);
+    PyErr_NoMemory();
+    return false;
+  }
+  bool stored = true;
+  for (Py_ssize_t i = 0; i < count && stored; ++i) {
+    if (PyFloat_Check(item[i])) {
+      values[i] = PyFloat_AS_DOUBLE(item[i]);
+    } else {
+      PyErr_Format(
+        PyExc_TypeError, "%s.%s must hold only values of type 'float'; element %zd is of type "
+        "'%.200s'", message->full_name, member_name(attribute), i, Py_TYPE(item[i])->tp_name);
+      stored = false;
+    }
+  }
+  if (stored) {
+    stored = store_float64s(message, attribute, values, (size_t)count, value);
+  }
+  PyMem_Free(values);
+  Py_DECREF(items);
+  return stored;
+}
+
+// --- to Python ---
+
+// Sets the attribute to `object`, a new reference that this takes; false when `object` is NULL
+// (its exception pending) or cannot be set.
+static bool
+set_member(PyObject * py_message, const char * attribute, PyObject * object)
+{
+  if (object == NULL) {
+    return false;
+  }
+  const int result = PyObject_SetAttrString(py_message, attribute, object);
+  Py_DECREF(object);
+  return result == 0;
+}
+
+bool
+quorvex_py__to_py_BOOL(PyObject * py_message, const char * attribute, const bool * value)
+{
+  return set_member(py_message, attribute, PyBool_FromLong(*value));
+}
+
+bool
+quorvex_py__to_py_INT32(PyObject * py_message, const char * attribute, const int32_t * value)
+{
+  return set_member(py_message, attribute, PyLong_FromLong(*value));
+}
+
+bool
+quorvex_py__to_py_FLOAT64(PyObject * py_message, const char * attribute, const double * value)
+{
+  return set_member(py_message, attribute, PyFloat_FromDouble(*value));
+}
+
+bool
+quorvex_py__to_py_STRING(
+  PyObject * py_message, const char * attribute, const rosidl_runtime_c__String * value)
+{
+  // A record left in zero bytes holds no text at all: the empty string. Bytes that are not UTF-8
+  // (from a peer that wrote them) become replacement characters rather than an error.
+  const bool has_text = value->data != NULL && value->size > 0;
+  if (has_text && value->size > (size_t)PY_SSIZE_T_MAX) {
+    PyErr_NoMemory();
+    return false;
+  }
+  return set_member(
+    py_message, attribute,
+    PyUnicode_DecodeUTF8(
+      has_text ? value->data : "", has_text ? (Py_ssize_t)value->size : 0, "replace"));
+}
+
+// A new array.array('d') holding a copy of `count` values, filled in one block.
+static PyObject *
+new_float64_array(const double * values, size_t count)
+{
+  if (count > (size_t)PY_SSIZE_T_MAX / sizeof(double)) {
+    return PyErr_NoMemory();
+  }
+  PyObject * array_module = PyImport_ImportModule("array");
+  if (array_module == NULL) {
+    return NULL;
+  }
+  PyObject * array = PyObject_CallMethod(array_module, "array", "s", "d");
+  Py_DECREF(array_module);
+  if (array == NULL || count == 0) {
+    return array;
+  }
+  // frombytes takes any buffer: a read-only view of the record's block, used only for the call.
+  PyObject * view = PyMemoryView_FromMemory(
+    (char *)values, (Py_ssize_t)(count * sizeof(double)), PyBUF_READ);
+  PyObject * result = view != NULL ? PyObject_CallMethod(array, "frombytes", "O", view) : NULL;
+  Py_XDECREF(view);
+  if (result == NULL) {
+    Py_CLEAR(array);
+  }
+  Py_XDECREF(result);
+  return array;
+}
+
+bool
+quorvex_py__to_py_FLOAT64_SEQUENCE(
+  PyObject * py_message, const char * attribute, const rosidl_runtime_c__double__Sequence * value)
+{
+  return set_member(
+    py_message, attribute,
+    new_float64_array(value->data, value->data != NULL ? value->size : 0));
+}
