@@ -106,9 +106,13 @@ quorvex_py__new_instance(const quorvex_py__Message * message, const void * ros_m
   if (class_object == NULL) {
     return NULL;
   }
-  // object.__new__ without __init__: every member is set from the record next.
-  PyObject * instance = PyObject_CallMethod(class_object, "__new__", "O", class_object);
-  if (instance != NULL && !PyObject_TypeCheck(instance, (PyTypeObject *)class_object)) {
+  // The class's own tp_new (object's) without __init__: every member is set from the record next.
+  // Called as a slot, not through the attribute __new__, whose lookup allocates.
+  PyTypeObject * type = (PyTypeObject *)class_object;
+  PyObject * no_arguments = PyTuple_New(0);
+  PyObject * instance = no_arguments != NULL ? type->tp_new(type, no_arguments, NULL) : NULL;
+  Py_XDECREF(no_arguments);
+  if (instance != NULL && !PyObject_TypeCheck(instance, type)) {
     PyErr_Format(PyExc_TypeError, "%s.__new__ made no %s", message->full_name, message->full_name);
     Py_CLEAR(instance);
   }
@@ -307,15 +311,15 @@ from_float64_buffer(
     return 0;
   }
   Py_buffer view;
-  if (PyObject_GetBuffer(field, &view, PyBUF_C_CONTIGUOUS | PyBUF_FORMAT) != 0) {
-    if (!PyErr_ExceptionMatches(PyExc_BufferError)) {
-      return -1;
-    }
-    PyErr_Clear();  // not C-contiguous: taken element by element
+  if (PyObject_GetBuffer(field, &view, PyBUF_FULL_RO) != 0) {
+    // An exporter that cannot describe its layout: taken element by element.
+    PyErr_Clear();
     return 0;
   }
   int result = 0;
-  if (view.ndim == 1 && view.itemsize == sizeof(double) && is_native_float64_format(view.format)) {
+  if (view.ndim == 1 && view.itemsize == sizeof(double) &&
+    is_native_float64_format(view.format) && PyBuffer_IsContiguous(&view, 'C'))
+  {
     result = store_float64s(
       message, attribute, (const double *)view.buf, (size_t)view.len / sizeof(double), value) ?
       1 : -1;
@@ -451,7 +455,10 @@ new_float64_array(const double * values, size_t count)
   // frombytes takes any buffer: a read-only view of the record's block, used only for the call.
   PyObject * view = PyMemoryView_FromMemory(
     (char *)values, (Py_ssize_t)(count * sizeof(double)), PyBUF_READ);
-  PyObject * result = view != NULL ? PyObject_CallMethod(array, "frombytes", "O", view) : NULL;
+  // Called without making a bound method, whose failure leaks inside CPython 3.11.
+  PyObject * name = view != NULL ? PyUnicode_InternFromString("frombytes") : NULL;
+  PyObject * result = name != NULL ? PyObject_CallMethodOneArg(array, name, view) : NULL;
+  Py_XDECREF(name);
   Py_XDECREF(view);
   if (result == NULL) {
     Py_CLEAR(array);

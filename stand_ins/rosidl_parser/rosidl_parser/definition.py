@@ -23,7 +23,9 @@ class AbstractType:
     __slots__ = ()
 
     def _fields(self):
-        return tuple(getattr(self, name) for name in self.__slots__)
+        names = (name for cls in reversed(type(self).__mro__)
+                 for name in cls.__dict__.get('__slots__', ()))
+        return tuple(getattr(self, name) for name in names)
 
     def __eq__(self, other):
         return type(self) is type(other) and self._fields() == other._fields()
