@@ -13,9 +13,28 @@
 
 // The member's name as users write it: the attribute without its leading underscore.
 static const char *
-member_name(const char * attribute)
+member_name(const quorvex_py__Member * member)
 {
-  return attribute + 1;
+  return member->attribute + 1;
+}
+
+// The member's attribute name as a Python string, borrowed; made once per interpreter, since
+// making it for each access costs as much as the access. The caller holds the GIL, which guards
+// the member's record. NULL with an exception set when it cannot be made.
+static PyObject *
+attribute_name(quorvex_py__Member * member)
+{
+  PyInterpreterState * interpreter = PyInterpreterState_Get();
+  if (member->interpreter != interpreter) {
+    PyObject * name = PyUnicode_InternFromString(member->attribute);
+    if (name == NULL) {
+      return NULL;
+    }
+    // Another interpreter's string is kept rather than released under this one.
+    member->name = name;
+    member->interpreter = interpreter;
+  }
+  return member->name;
 }
 
 // Replaces the pending exception with `type` and the text, keeping the former one as its cause,
@@ -50,12 +69,32 @@ raise_from_current(PyObject * type, const char * format, ...)
   PyErr_Restore(error_type, error, error_traceback);
 }
 
+// The module `name`, a new reference: from sys.modules when it is there, else imported.
+// PyImport_ImportModule would do, but it costs an AttributeError raised and caught on every call
+// (the check of the module spec's _initializing), several times the rest of a small conversion.
+static PyObject *
+import_module(const char * name)
+{
+  PyObject * name_object = PyUnicode_FromString(name);
+  if (name_object == NULL) {
+    return NULL;
+  }
+  PyObject * module = PyDict_GetItemWithError(PyImport_GetModuleDict(), name_object);
+  if (module != NULL) {
+    Py_INCREF(module);
+  } else if (!PyErr_Occurred()) {
+    module = PyImport_Import(name_object);
+  }
+  Py_DECREF(name_object);
+  return module;
+}
+
 // The message's class, a new reference; NULL with an exception set when the module cannot be
 // imported or does not define it as a class.
 static PyObject *
 message_class(const quorvex_py__Message * message)
 {
-  PyObject * module = PyImport_ImportModule(message->module);
+  PyObject * module = import_module(message->module);
   if (module == NULL) {
     return NULL;
   }
@@ -125,13 +164,16 @@ quorvex_py__new_instance(const quorvex_py__Message * message, const void * ros_m
 // The value of the member, a new reference. A member that is not set (deleted, or never set by
 // a subclass that skipped __init__) is a TypeError naming it.
 static PyObject *
-member_value(const quorvex_py__Message * message, PyObject * py_message, const char * attribute)
+member_value(
+  const quorvex_py__Message * message, PyObject * py_message,
+  quorvex_py__Member * member)
 {
-  PyObject * value = PyObject_GetAttrString(py_message, attribute);
+  PyObject * name = attribute_name(member);
+  PyObject * value = name != NULL ? PyObject_GetAttr(py_message, name) : NULL;
   if (value == NULL && PyErr_ExceptionMatches(PyExc_AttributeError)) {
     raise_from_current(
       PyExc_TypeError, "%s.%s: the member is not set", message->full_name,
-      member_name(attribute));
+      member_name(member));
   }
   return value;
 }
@@ -139,20 +181,20 @@ member_value(const quorvex_py__Message * message, PyObject * py_message, const c
 // Sets the TypeError of a member holding a value of another type.
 static void
 refuse_type(
-  const quorvex_py__Message * message, const char * attribute, const char * expected,
+  const quorvex_py__Message * message, quorvex_py__Member * member, const char * expected,
   PyObject * value)
 {
   PyErr_Format(
     PyExc_TypeError, "%s.%s must be of type '%s', not '%.200s'", message->full_name,
-    member_name(attribute), expected, Py_TYPE(value)->tp_name);
+    member_name(member), expected, Py_TYPE(value)->tp_name);
 }
 
 bool
 quorvex_py__from_py_BOOL(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   bool * value)
 {
-  PyObject * field = member_value(message, py_message, attribute);
+  PyObject * field = member_value(message, py_message, member);
   if (field == NULL) {
     return false;
   }
@@ -160,7 +202,7 @@ quorvex_py__from_py_BOOL(
   if (is_bool) {
     *value = field == Py_True;
   } else {
-    refuse_type(message, attribute, "bool", field);
+    refuse_type(message, member, "bool", field);
   }
   Py_DECREF(field);
   return is_bool;
@@ -168,15 +210,15 @@ quorvex_py__from_py_BOOL(
 
 bool
 quorvex_py__from_py_INT32(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   int32_t * value)
 {
-  PyObject * field = member_value(message, py_message, attribute);
+  PyObject * field = member_value(message, py_message, member);
   if (field == NULL) {
     return false;
   }
   if (!PyLong_Check(field)) {
-    refuse_type(message, attribute, "int", field);
+    refuse_type(message, member, "int", field);
     Py_DECREF(field);
     return false;
   }
@@ -191,7 +233,7 @@ quorvex_py__from_py_INT32(
     // The value itself is not quoted: an int of many digits would flood the message.
     PyErr_Format(
       PyExc_OverflowError, "%s.%s must be an int in [-2147483648, 2147483647]",
-      message->full_name, member_name(attribute));
+      message->full_name, member_name(member));
     return false;
   }
   *value = (int32_t)number;
@@ -200,10 +242,10 @@ quorvex_py__from_py_INT32(
 
 bool
 quorvex_py__from_py_FLOAT64(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   double * value)
 {
-  PyObject * field = member_value(message, py_message, attribute);
+  PyObject * field = member_value(message, py_message, member);
   if (field == NULL) {
     return false;
   }
@@ -211,7 +253,7 @@ quorvex_py__from_py_FLOAT64(
   if (is_float) {
     *value = PyFloat_AS_DOUBLE(field);
   } else {
-    refuse_type(message, attribute, "float", field);
+    refuse_type(message, member, "float", field);
   }
   Py_DECREF(field);
   return is_float;
@@ -219,15 +261,15 @@ quorvex_py__from_py_FLOAT64(
 
 bool
 quorvex_py__from_py_STRING(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   rosidl_runtime_c__String * value)
 {
-  PyObject * field = member_value(message, py_message, attribute);
+  PyObject * field = member_value(message, py_message, member);
   if (field == NULL) {
     return false;
   }
   if (!PyUnicode_Check(field)) {
-    refuse_type(message, attribute, "str", field);
+    refuse_type(message, member, "str", field);
     Py_DECREF(field);
     return false;
   }
@@ -238,17 +280,17 @@ quorvex_py__from_py_STRING(
     if (PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) {
       raise_from_current(
         PyExc_ValueError, "%s.%s: the text cannot be encoded as UTF-8 (it holds a lone "
-        "surrogate)", message->full_name, member_name(attribute));
+        "surrogate)", message->full_name, member_name(member));
     }
   } else if (memchr(text, '\0', (size_t)size) != NULL) {
     // The wire format ends a string at its first NUL: the text would arrive cut short.
     PyErr_Format(
       PyExc_ValueError, "%s.%s: the text holds a NUL character, which a message string cannot "
-      "carry", message->full_name, member_name(attribute));
+      "carry", message->full_name, member_name(member));
   } else if (!rosidl_runtime_c__String__assignn(value, text, (size_t)size)) {
     PyErr_Format(
       PyExc_MemoryError, "%s.%s: no memory for a text of %zd bytes", message->full_name,
-      member_name(attribute), size);
+      member_name(member), size);
   } else {
     stored = true;
   }
@@ -276,7 +318,7 @@ is_native_float64_format(const char * format)
 // block that replaces the old one. The member is unchanged on failure.
 static bool
 store_float64s(
-  const quorvex_py__Message * message, const char * attribute, const double * values,
+  const quorvex_py__Message * message, quorvex_py__Member * member, const double * values,
   size_t count, rosidl_runtime_c__double__Sequence * value)
 {
   if (count <= value->capacity && (count == 0 || value->data != NULL)) {
@@ -290,7 +332,7 @@ store_float64s(
   if (!rosidl_runtime_c__double__Sequence__init(&grown, count)) {
     PyErr_Format(
       PyExc_MemoryError, "%s.%s: no memory for %zu float64 values", message->full_name,
-      member_name(attribute), count);
+      member_name(member), count);
     return false;
   }
   memcpy(grown.data, values, count * sizeof(double));
@@ -304,7 +346,7 @@ store_float64s(
 // then pending) and -1 on failure with an exception set.
 static int
 from_float64_buffer(
-  const quorvex_py__Message * message, PyObject * field, const char * attribute,
+  const quorvex_py__Message * message, PyObject * field, quorvex_py__Member * member,
   rosidl_runtime_c__double__Sequence * value)
 {
   if (!PyObject_CheckBuffer(field)) {
@@ -321,7 +363,7 @@ from_float64_buffer(
     is_native_float64_format(view.format) && PyBuffer_IsContiguous(&view, 'C'))
   {
     result = store_float64s(
-      message, attribute, (const double *)view.buf, (size_t)view.len / sizeof(double), value) ?
+      message, member, (const double *)view.buf, (size_t)view.len / sizeof(double), value) ?
       1 : -1;
   }
   PyBuffer_Release(&view);
@@ -330,20 +372,20 @@ from_float64_buffer(
 
 bool
 quorvex_py__from_py_FLOAT64_SEQUENCE(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   rosidl_runtime_c__double__Sequence * value)
 {
-  PyObject * field = member_value(message, py_message, attribute);
+  PyObject * field = member_value(message, py_message, member);
   if (field == NULL) {
     return false;
   }
-  const int from_buffer = from_float64_buffer(message, field, attribute, value);
+  const int from_buffer = from_float64_buffer(message, field, member, value);
   if (from_buffer != 0) {
     Py_DECREF(field);
     return from_buffer > 0;
   }
   if (PyUnicode_Check(field)) {
-    refuse_type(message, attribute, "sequence of float", field);
+    refuse_type(message, member, "sequence of float", field);
     Py_DECREF(field);
     return false;
   }
@@ -353,7 +395,7 @@ quorvex_py__from_py_FLOAT64_SEQUENCE(
   if (items == NULL) {
     if (PyErr_ExceptionMatches(PyExc_TypeError)) {
       PyErr_Clear();
-      refuse_type(message, attribute, "sequence of float", field);
+      refuse_type(message, member, "sequence of float", field);
     }
     Py_DECREF(field);
     return false;
@@ -374,12 +416,12 @@ quorvex_py__from_py_FLOAT64_SEQUENCE(
     } else {
       PyErr_Format(
         PyExc_TypeError, "%s.%s must hold only values of type 'float'; element %zd is of type "
-        "'%.200s'", message->full_name, member_name(attribute), i, Py_TYPE(item[i])->tp_name);
+        "'%.200s'", message->full_name, member_name(member), i, Py_TYPE(item[i])->tp_name);
       stored = false;
     }
   }
   if (stored) {
-    stored = store_float64s(message, attribute, values, (size_t)count, value);
+    stored = store_float64s(message, member, values, (size_t)count, value);
   }
   PyMem_Free(values);
   Py_DECREF(items);
@@ -391,37 +433,38 @@ quorvex_py__from_py_FLOAT64_SEQUENCE(
 // Sets the attribute to `object`, a new reference that this takes; false when `object` is NULL
 // (its exception pending) or cannot be set.
 static bool
-set_member(PyObject * py_message, const char * attribute, PyObject * object)
+set_member(PyObject * py_message, quorvex_py__Member * member, PyObject * object)
 {
   if (object == NULL) {
     return false;
   }
-  const int result = PyObject_SetAttrString(py_message, attribute, object);
+  PyObject * name = attribute_name(member);
+  const int result = name != NULL ? PyObject_SetAttr(py_message, name, object) : -1;
   Py_DECREF(object);
   return result == 0;
 }
 
 bool
-quorvex_py__to_py_BOOL(PyObject * py_message, const char * attribute, const bool * value)
+quorvex_py__to_py_BOOL(PyObject * py_message, quorvex_py__Member * member, const bool * value)
 {
-  return set_member(py_message, attribute, PyBool_FromLong(*value));
+  return set_member(py_message, member, PyBool_FromLong(*value));
 }
 
 bool
-quorvex_py__to_py_INT32(PyObject * py_message, const char * attribute, const int32_t * value)
+quorvex_py__to_py_INT32(PyObject * py_message, quorvex_py__Member * member, const int32_t * value)
 {
-  return set_member(py_message, attribute, PyLong_FromLong(*value));
+  return set_member(py_message, member, PyLong_FromLong(*value));
 }
 
 bool
-quorvex_py__to_py_FLOAT64(PyObject * py_message, const char * attribute, const double * value)
+quorvex_py__to_py_FLOAT64(PyObject * py_message, quorvex_py__Member * member, const double * value)
 {
-  return set_member(py_message, attribute, PyFloat_FromDouble(*value));
+  return set_member(py_message, member, PyFloat_FromDouble(*value));
 }
 
 bool
 quorvex_py__to_py_STRING(
-  PyObject * py_message, const char * attribute, const rosidl_runtime_c__String * value)
+  PyObject * py_message, quorvex_py__Member * member, const rosidl_runtime_c__String * value)
 {
   // A record left in zero bytes holds no text at all: the empty string. Bytes that are not UTF-8
   // (from a peer that wrote them) become replacement characters rather than an error.
@@ -431,9 +474,47 @@ quorvex_py__to_py_STRING(
     return false;
   }
   return set_member(
-    py_message, attribute,
+    py_message, member,
     PyUnicode_DecodeUTF8(
       has_text ? value->data : "", has_text ? (Py_ssize_t)value->size : 0, "replace"));
+}
+
+// What every float64[] member to Python needs: the type array.array and the name "frombytes".
+// Looked up once per interpreter, since the lookups cost as much as a small conversion; the
+// caller holds the GIL, which guards this.
+typedef struct ArrayFunctions
+{
+  PyInterpreterState * interpreter;
+  PyObject * array_type;
+  PyObject * frombytes;
+} ArrayFunctions;
+
+static ArrayFunctions g_array_functions;
+
+// The functions for the running interpreter, borrowed; NULL with an exception set when the array
+// module cannot be imported.
+static const ArrayFunctions *
+array_functions(void)
+{
+  PyInterpreterState * interpreter = PyInterpreterState_Get();
+  if (g_array_functions.interpreter == interpreter) {
+    return &g_array_functions;
+  }
+  PyObject * array_module = import_module("array");
+  PyObject * array_type =
+    array_module != NULL ? PyObject_GetAttrString(array_module, "array") : NULL;
+  PyObject * frombytes = array_type != NULL ? PyUnicode_InternFromString("frombytes") : NULL;
+  Py_XDECREF(array_module);
+  if (frombytes == NULL) {
+    Py_XDECREF(array_type);
+    return NULL;
+  }
+  // Another interpreter's objects are let go only while that interpreter may still exist: they
+  // are kept (a small, bounded leak) rather than released under the wrong interpreter.
+  g_array_functions.interpreter = interpreter;
+  g_array_functions.array_type = array_type;
+  g_array_functions.frombytes = frombytes;
+  return &g_array_functions;
 }
 
 // A new array.array('d') holding a copy of `count` values, filled in one block.
@@ -443,22 +524,20 @@ new_float64_array(const double * values, size_t count)
   if (count > (size_t)PY_SSIZE_T_MAX / sizeof(double)) {
     return PyErr_NoMemory();
   }
-  PyObject * array_module = PyImport_ImportModule("array");
-  if (array_module == NULL) {
+  const ArrayFunctions * functions = array_functions();
+  if (functions == NULL) {
     return NULL;
   }
-  PyObject * array = PyObject_CallMethod(array_module, "array", "s", "d");
-  Py_DECREF(array_module);
+  PyObject * array = PyObject_CallFunction(functions->array_type, "s", "d");
   if (array == NULL || count == 0) {
     return array;
   }
-  // frombytes takes any buffer: a read-only view of the record's block, used only for the call.
+  // frombytes takes any buffer: a read-only view of the record's block, used only for the call,
+  // which is made without a bound method (whose failure leaks inside CPython 3.11).
   PyObject * view = PyMemoryView_FromMemory(
     (char *)values, (Py_ssize_t)(count * sizeof(double)), PyBUF_READ);
-  // Called without making a bound method, whose failure leaks inside CPython 3.11.
-  PyObject * name = view != NULL ? PyUnicode_InternFromString("frombytes") : NULL;
-  PyObject * result = name != NULL ? PyObject_CallMethodOneArg(array, name, view) : NULL;
-  Py_XDECREF(name);
+  PyObject * result = view != NULL ?
+    PyObject_CallMethodOneArg(array, functions->frombytes, view) : NULL;
   Py_XDECREF(view);
   if (result == NULL) {
     Py_CLEAR(array);
@@ -469,9 +548,10 @@ new_float64_array(const double * values, size_t count)
 
 bool
 quorvex_py__to_py_FLOAT64_SEQUENCE(
-  PyObject * py_message, const char * attribute, const rosidl_runtime_c__double__Sequence * value)
+  PyObject * py_message, quorvex_py__Member * member,
+  const rosidl_runtime_c__double__Sequence * value)
 {
   return set_member(
-    py_message, attribute,
+    py_message, member,
     new_float64_array(value->data, value->data != NULL ? value->size : 0));
 }

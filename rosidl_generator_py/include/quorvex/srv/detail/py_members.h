@@ -37,6 +37,15 @@ typedef struct quorvex_py__Message
   const char * class_name;
 } quorvex_py__Message;
 
+/// A member as the conversions reach it: its attribute, e.g. "_start_joints", and that name as a
+/// Python string, made at the first use in each interpreter. One for each step of each message.
+typedef struct quorvex_py__Member
+{
+  const char * attribute;
+  PyInterpreterState * interpreter;
+  PyObject * name;
+} quorvex_py__Member;
+
 /// The description of the class `Message` defined in quorvex/srv/<module>.py.
 #define QUORVEX_PY_MESSAGE(module, Message) \
   {"quorvex.srv." module, "quorvex.srv." #Message, #Message}
@@ -50,51 +59,62 @@ bool quorvex_py__check_from_py(
 /// steps; NULL with a Python exception set when `ros_message` is null or there is no class.
 PyObject * quorvex_py__new_instance(const quorvex_py__Message * message, const void * ros_message);
 
-// From Python: each reads the attribute `attribute` ("_<member>") of `py_message` and stores its
+// From Python: each reads the member's attribute ("_<member>") of `py_message` and stores its
 // value in the record's member. On failure the member keeps its value and an exception naming
 // the message and the member is set.
 
 bool quorvex_py__from_py_BOOL(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   bool * value);
 bool quorvex_py__from_py_INT32(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   int32_t * value);
 bool quorvex_py__from_py_FLOAT64(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   double * value);
 bool quorvex_py__from_py_STRING(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   rosidl_runtime_c__String * value);
 bool quorvex_py__from_py_FLOAT64_SEQUENCE(
-  const quorvex_py__Message * message, PyObject * py_message, const char * attribute,
+  const quorvex_py__Message * message, PyObject * py_message, quorvex_py__Member * member,
   rosidl_runtime_c__double__Sequence * value);
 
-// To Python: each sets the attribute `attribute` of `py_message` to a new object holding the
-// member's value; false with a Python exception set when that object cannot be made.
+// To Python: each sets the member's attribute of `py_message` to a new object holding its
+// value; false with a Python exception set when that object cannot be made.
 
-bool quorvex_py__to_py_BOOL(PyObject * py_message, const char * attribute, const bool * value);
-bool quorvex_py__to_py_INT32(PyObject * py_message, const char * attribute, const int32_t * value);
-bool quorvex_py__to_py_FLOAT64(PyObject * py_message, const char * attribute, const double * value);
+bool quorvex_py__to_py_BOOL(PyObject * py_message, quorvex_py__Member * member, const bool * value);
+bool quorvex_py__to_py_INT32(
+  PyObject * py_message, quorvex_py__Member * member,
+  const int32_t * value);
+bool quorvex_py__to_py_FLOAT64(
+  PyObject * py_message, quorvex_py__Member * member,
+  const double * value);
 bool quorvex_py__to_py_STRING(
-  PyObject * py_message, const char * attribute, const rosidl_runtime_c__String * value);
+  PyObject * py_message, quorvex_py__Member * member, const rosidl_runtime_c__String * value);
 bool quorvex_py__to_py_FLOAT64_SEQUENCE(
-  PyObject * py_message, const char * attribute, const rosidl_runtime_c__double__Sequence * value);
+  PyObject * py_message, quorvex_py__Member * member,
+  const rosidl_runtime_c__double__Sequence * value);
 
 // The steps of one member. They use the names `message` (the quorvex_py__Message),
 // `py_message` and `ros_message` (the typed record).
 
 /// Converts one member from Python; returns false from the calling function on failure.
 #define QUORVEX_PY_FROM_PY(member, KIND) \
-  if (!quorvex_py__from_py_ ## KIND(&message, py_message, "_" #member, &ros_message->member)) { \
-    return false; \
+  { \
+    static quorvex_py__Member member_ = {"_" #member, NULL, NULL}; \
+    if (!quorvex_py__from_py_ ## KIND(&message, py_message, &member_, &ros_message->member)) { \
+      return false; \
+    } \
   }
 
 /// Converts one member to Python; drops the unfinished instance and returns NULL on failure.
 #define QUORVEX_PY_TO_PY(member, KIND) \
-  if (!quorvex_py__to_py_ ## KIND(py_message, "_" #member, &ros_message->member)) { \
-    Py_DECREF(py_message); \
-    return NULL; \
+  { \
+    static quorvex_py__Member member_ = {"_" #member, NULL, NULL}; \
+    if (!quorvex_py__to_py_ ## KIND(py_message, &member_, &ros_message->member)) { \
+      Py_DECREF(py_message); \
+      return NULL; \
+    } \
   }
 
 #ifdef __cplusplus
