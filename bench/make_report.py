@@ -39,7 +39,8 @@ OPERATIONS = {
     'c_sequence_copy': 'C `__Sequence__copy`',
     'round_trip': 'round trip between two processes',
     'py_convert_from_py_reused': 'Python: convert_from_py from array.array, reused record',
-    'py_convert_from_py_fresh': 'Python: convert_from_py from array.array, new record (as rclpy)',
+    'py_convert_from_py_fresh':
+        'Python: convert_from_py from array.array, new record (as rclpy)',
     'py_convert_to_py': 'Python: convert_to_py',
     'py_arrays_from_lists': "Python: array.array('d') built from lists",
     'py_members_from_lists': 'Python: members set from lists',

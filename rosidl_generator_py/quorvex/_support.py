@@ -135,28 +135,49 @@ def float64_array(value, member):
     return converted
 
 
-def message_repr(message):
-    """quorvex.srv.PlanMotion_Request(start_joints=array('d', [0.0]), goal_joints=array('d', []))."""
-    message_class = type(message)
-    package = message_class.__module__.rpartition('.')[0]
-    members = []
-    for member in message_class._fields_and_field_types:
-        value = getattr(message, member)
-        if isinstance(value, array.array):
-            text = 'array(%r, %r)' % (value.typecode, value.tolist())
-        else:
-            text = repr(value)
-        members.append('%s=%s' % (member, text))
-    return '%s.%s(%s)' % (package, message_class.__name__, ', '.join(members))
+def member(name, check, doc):
+    """The property of member `name`: reads its slot `_<name>`, sets it to check(value, name)."""
+    slot = '_' + name
+
+    def get(message):
+        return getattr(message, slot)
+
+    def set_(message, value):
+        setattr(message, slot, check(value, name))
+
+    return property(get, set_, doc=doc)
 
 
-def messages_equal(message, other):
-    """Whether `other` is a message of the same class with every member equal."""
-    if not isinstance(other, type(message)):
-        return False
-    return all(
-        getattr(message, member) == getattr(other, member)
-        for member in type(message)._fields_and_field_types)
+class Message:
+    """What every message class shares: repr, equality and the description of its members."""
+
+    __slots__ = ()
+
+    def __repr__(self):
+        """quorvex.srv.PlanMotion_Request(start_joints=array('d', [0.0]), goal_joints=...)."""
+        message_class = type(self)
+        package = message_class.__module__.rpartition('.')[0]
+        members = []
+        for name in message_class._fields_and_field_types:
+            value = getattr(self, name)
+            if isinstance(value, array.array):
+                text = 'array(%r, %r)' % (value.typecode, value.tolist())
+            else:
+                text = repr(value)
+            members.append('%s=%s' % (name, text))
+        return '%s.%s(%s)' % (package, message_class.__name__, ', '.join(members))
+
+    def __eq__(self, other):
+        """Whether `other` is a message of this class with every member equal."""
+        if not isinstance(other, type(self)):
+            return False
+        return all(getattr(self, name) == getattr(other, name)
+                   for name in type(self)._fields_and_field_types)
+
+    @classmethod
+    def get_fields_and_field_types(cls):
+        """{member: interface type}, a copy."""
+        return dict(cls._fields_and_field_types)
 
 
 def _import_type_support_module(logger_name):
@@ -170,31 +191,62 @@ def _import_type_support_module(logger_name):
         return None
 
 
-def import_message_type_support(metaclass, message_snake, logger_name):
-    """Set the five type-support attributes of a message's metaclass from the extension."""
-    module = _import_type_support_module(logger_name)
-    if module is None:
-        return
-    suffix = '_msg__srv__' + message_snake
-    create = getattr(module, 'create_ros_message' + suffix)
-    convert_from_py = getattr(module, 'convert_from_py' + suffix)
-    convert_to_py = getattr(module, 'convert_to_py' + suffix)
-    destroy = getattr(module, 'destroy_ros_message' + suffix)
-    type_support = getattr(module, 'type_support' + suffix)
-    metaclass._CREATE_ROS_MESSAGE = create
-    metaclass._CONVERT_FROM_PY = convert_from_py
-    metaclass._CONVERT_TO_PY = convert_to_py
-    metaclass._DESTROY_ROS_MESSAGE = destroy
-    # Last: a caller that sees the handle set finds the functions set too.
-    metaclass._TYPE_SUPPORT = type_support
+class MessageMetaclass(type):
+    """
+    The base of each message's metaclass: what rclpy takes from the class, None until
+    __import_type_support__() sets it from the package's extension module.
+
+    A message's metaclass names its message in the capsules (`_SNAKE_NAME`, e.g.
+    'plan_motion__request') and its logger (`_LOGGER_NAME`).
+    """
+
+    _CREATE_ROS_MESSAGE = None
+    _CONVERT_FROM_PY = None
+    _CONVERT_TO_PY = None
+    _DESTROY_ROS_MESSAGE = None
+    _TYPE_SUPPORT = None
+
+    @classmethod
+    def __import_type_support__(cls):
+        module = _import_type_support_module(cls._LOGGER_NAME)
+        if module is None:
+            return
+        suffix = '_msg__srv__' + cls._SNAKE_NAME
+        create = getattr(module, 'create_ros_message' + suffix)
+        convert_from_py = getattr(module, 'convert_from_py' + suffix)
+        convert_to_py = getattr(module, 'convert_to_py' + suffix)
+        destroy = getattr(module, 'destroy_ros_message' + suffix)
+        type_support = getattr(module, 'type_support' + suffix)
+        cls._CREATE_ROS_MESSAGE = create
+        cls._CONVERT_FROM_PY = convert_from_py
+        cls._CONVERT_TO_PY = convert_to_py
+        cls._DESTROY_ROS_MESSAGE = destroy
+        # Last: a caller that sees the handle set finds the functions set too.
+        cls._TYPE_SUPPORT = type_support
 
 
-def import_service_type_support(metaclass, service_snake, logger_name, messages):
-    """Set a service metaclass's _TYPE_SUPPORT and import its messages' type support."""
-    module = _import_type_support_module(logger_name)
-    if module is None:
-        return
-    for message in messages:
-        if message._TYPE_SUPPORT is None:
-            message.__import_type_support__()
-    metaclass._TYPE_SUPPORT = getattr(module, 'type_support_srv__srv__' + service_snake)
+class ServiceMetaclass(type):
+    """
+    The base of each service's metaclass: _TYPE_SUPPORT, set with the messages' type support by
+    __import_type_support__(). A service's metaclass names it (`_SNAKE_NAME`, `_LOGGER_NAME`) and
+    its two message classes (`_MESSAGES`).
+    """
+
+    _TYPE_SUPPORT = None
+
+    @classmethod
+    def __import_type_support__(cls):
+        module = _import_type_support_module(cls._LOGGER_NAME)
+        if module is None:
+            return
+        for message_class in cls._MESSAGES:
+            if message_class._TYPE_SUPPORT is None:
+                message_class.__import_type_support__()
+        cls._TYPE_SUPPORT = getattr(module, 'type_support_srv__srv__' + cls._SNAKE_NAME)
+
+
+class Service:
+    """What every service class shares: it is never instantiated."""
+
+    def __init__(self):
+        raise NotImplementedError('Service classes can not be instantiated')

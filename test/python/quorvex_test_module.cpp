@@ -215,24 +215,35 @@ PyObject * bytes_of(const std::vector<char> & buffer, size_t length)
   return PyBytes_FromStringAndSize(buffer.data(), static_cast<Py_ssize_t>(length));
 }
 
-// Encodes with `serialize` into a zeroed buffer of `size` bytes, the size function's bound
-// (Fast-CDR leaves the padding as it finds it); a refusal becomes a ValueError.
-template<typename Serialize>
-PyObject * encode(size_t size, bool big_endian, Serialize serialize)
+// Runs `step` on a CDR stream over `buffer` in the byte order asked and returns what it returns;
+// a Fast-CDR refusal becomes a ValueError.
+template<typename Step>
+PyObject * on_stream(std::vector<char> & buffer, bool big_endian, Step step)
 {
-  std::vector<char> buffer(size, 0);
   eprosima::fastcdr::FastBuffer fast_buffer(buffer.data(), buffer.size());
   eprosima::fastcdr::Cdr cdr(
     fast_buffer,
     big_endian ? eprosima::fastcdr::Cdr::BIG_ENDIANNESS : eprosima::fastcdr::Cdr::LITTLE_ENDIANNESS,
     eprosima::fastcdr::Cdr::DDS_CDR);
   try {
-    serialize(cdr);
+    return step(cdr);
   } catch (const eprosima::fastcdr::exception::Exception & error) {
     PyErr_SetString(PyExc_ValueError, error.what());
     return nullptr;
   }
-  return bytes_of(buffer, cdr.getSerializedDataLength());
+}
+
+// Encodes with `serialize` into a zeroed buffer of `size` bytes, the size function's bound
+// (Fast-CDR leaves the padding as it finds it).
+template<typename Serialize>
+PyObject * encode(size_t size, bool big_endian, Serialize serialize)
+{
+  std::vector<char> buffer(size, 0);
+  return on_stream(
+    buffer, big_endian, [&buffer, &serialize](eprosima::fastcdr::Cdr & cdr) {
+      serialize(cdr);
+      return bytes_of(buffer, cdr.getSerializedDataLength());
+    });
 }
 
 // --- Record: a C record handled as rclpy handles it ---
@@ -400,20 +411,14 @@ PyObject * record_deserialize(Record * self, PyObject * args)
   if (callbacks == nullptr) {
     return nullptr;
   }
-  eprosima::fastcdr::FastBuffer fast_buffer(buffer.data(), buffer.size());
-  eprosima::fastcdr::Cdr cdr(
-    fast_buffer,
-    big_endian ? eprosima::fastcdr::Cdr::BIG_ENDIANNESS : eprosima::fastcdr::Cdr::LITTLE_ENDIANNESS,
-    eprosima::fastcdr::Cdr::DDS_CDR);
-  try {
-    if (!callbacks->cdr_deserialize(cdr, self->ros_message)) {
-      return PyErr_NoMemory();
-    }
-  } catch (const eprosima::fastcdr::exception::Exception & error) {
-    PyErr_SetString(PyExc_ValueError, error.what());
-    return nullptr;
-  }
-  Py_RETURN_NONE;
+  void * ros_message = self->ros_message;
+  return on_stream(
+    buffer, big_endian != 0, [callbacks, ros_message](eprosima::fastcdr::Cdr & cdr) {
+      if (!callbacks->cdr_deserialize(cdr, ros_message)) {
+        return PyErr_NoMemory();
+      }
+      return Py_NewRef(Py_None);
+    });
 }
 
 // check(): raises AssertionError unless every string and sequence of the record is valid (it

@@ -16,7 +16,6 @@ from conftest import from_py
 from conftest import full_message
 from conftest import MESSAGES
 from conftest import same_message
-from hypothesis import example
 from hypothesis import given
 from hypothesis import settings
 from hypothesis import strategies

@@ -2,5 +2,7 @@
 # Licensed under the Apache License, Version 2.0
 """The services SolveIK and PlanMotion, each with its Request and Response message classes."""
 
-from quorvex.srv._plan_motion import PlanMotion  # noqa: F401
-from quorvex.srv._solve_ik import SolveIK  # noqa: F401
+from quorvex.srv._plan_motion import PlanMotion
+from quorvex.srv._solve_ik import SolveIK
+
+__all__ = ['PlanMotion', 'SolveIK']
