@@ -479,13 +479,15 @@ quorvex_py__to_py_STRING(
       has_text ? value->data : "", has_text ? (Py_ssize_t)value->size : 0, "replace"));
 }
 
-// What every float64[] member to Python needs: the type array.array and the name "frombytes".
+// What every float64[] member to Python needs: the type array.array, its type code 'd' and the
+// name "frombytes".
 // Looked up once per interpreter, since the lookups cost as much as a small conversion; the
 // caller holds the GIL, which guards this.
 typedef struct ArrayFunctions
 {
   PyInterpreterState * interpreter;
   PyObject * array_type;
+  PyObject * typecode;
   PyObject * frombytes;
 } ArrayFunctions;
 
@@ -503,9 +505,11 @@ array_functions(void)
   PyObject * array_module = import_module("array");
   PyObject * array_type =
     array_module != NULL ? PyObject_GetAttrString(array_module, "array") : NULL;
-  PyObject * frombytes = array_type != NULL ? PyUnicode_InternFromString("frombytes") : NULL;
+  PyObject * typecode = array_type != NULL ? PyUnicode_FromString("d") : NULL;
+  PyObject * frombytes = typecode != NULL ? PyUnicode_InternFromString("frombytes") : NULL;
   Py_XDECREF(array_module);
   if (frombytes == NULL) {
+    Py_XDECREF(typecode);
     Py_XDECREF(array_type);
     return NULL;
   }
@@ -513,6 +517,7 @@ array_functions(void)
   // are kept (a small, bounded leak) rather than released under the wrong interpreter.
   g_array_functions.interpreter = interpreter;
   g_array_functions.array_type = array_type;
+  g_array_functions.typecode = typecode;
   g_array_functions.frombytes = frombytes;
   return &g_array_functions;
 }
@@ -528,7 +533,7 @@ new_float64_array(const double * values, size_t count)
   if (functions == NULL) {
     return NULL;
   }
-  PyObject * array = PyObject_CallFunction(functions->array_type, "s", "d");
+  PyObject * array = PyObject_CallOneArg(functions->array_type, functions->typecode);
   if (array == NULL || count == 0) {
     return array;
   }
