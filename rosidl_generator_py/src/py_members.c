@@ -148,6 +148,11 @@ quorvex_py__new_instance(const quorvex_py__Message * message, const void * ros_m
   // The class's own tp_new (object's) without __init__: every member is set from the record next.
   // Called as a slot, not through the attribute __new__, whose lookup allocates.
   PyTypeObject * type = (PyTypeObject *)class_object;
+  if (type->tp_new == NULL) {
+    PyErr_Format(PyExc_TypeError, "%s cannot be instantiated", message->full_name);
+    Py_DECREF(class_object);
+    return NULL;
+  }
   PyObject * no_arguments = PyTuple_New(0);
   PyObject * instance = no_arguments != NULL ? type->tp_new(type, no_arguments, NULL) : NULL;
   Py_XDECREF(no_arguments);
