@@ -97,7 +97,7 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
     participant, quorvex_examples::request_topic_name("/plan_motion"), service->request_members_,
     record_lifecycle<PlanMotion_Request>(), 10,
     quorvex_examples::reply_topic_name("/plan_motion"), service->response_members_,
-    record_lifecycle<PlanMotion_Response>(), 10, nullptr, nullptr);
+    record_lifecycle<PlanMotion_Response>(), 10, nullptr);
   eprosima::fastdds::dds::PublicationMatchedStatus matched;
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
   while (endpoints.writer()->get_publication_matched_status(matched), matched.current_count == 0) {

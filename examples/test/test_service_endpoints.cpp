@@ -119,7 +119,7 @@ int serve(
 
 TEST(ServiceEndpoints, EachClientGetsTheReplyToItsOwnRequest)
 {
-  quorvex_examples::LoopbackParticipant server_side(private_domain(), "server");
+  quorvex_examples::LoopbackRtpsParticipant server_side(private_domain(), "server");
   quorvex_examples::DataSignal signal;
   quorvex_examples::ServiceServer server(
     server_side.get(), "/plan_motion", plan_motion_handle(),
@@ -154,7 +154,7 @@ TEST(ServiceEndpoints, EachClientGetsTheReplyToItsOwnRequest)
 
 TEST(ServiceEndpoints, ServerSkipsRequestsThatDoNotDecode)
 {
-  quorvex_examples::LoopbackParticipant server_side(private_domain(), "server");
+  quorvex_examples::LoopbackRtpsParticipant server_side(private_domain(), "server");
   quorvex_examples::DataSignal signal;
   quorvex_examples::ServiceServer server(
     server_side.get(), "/plan_motion", plan_motion_handle(),
