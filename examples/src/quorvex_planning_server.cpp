@@ -159,6 +159,14 @@ const rosidl_service_type_support_t * fastcdr_handle()
     rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
 }
 
+// What a service keeps of the replies its clients have not acknowledged yet.
+quorvex_examples::ReplyRetention retention(const Options & options)
+{
+  quorvex_examples::ReplyRetention retention;
+  retention.max_bytes = static_cast<size_t>(options.max_held_reply_bytes);
+  return retention;
+}
+
 // One service: takes its requests as they arrive, answers each at once and, when the client's
 // reply reader is not discovered yet, keeps the reply aside for a short while instead of making
 // every other request wait for it. Replies go only to the reader their request names.
@@ -177,12 +185,9 @@ public:
     quorvex_examples::DataSignal * signal, const Options & options, Answer answer)
   : server_(participant, service_name, handle,
       quorvex_examples::record_lifecycle<Request>(), quorvex_examples::record_lifecycle<Response>(),
-      signal, static_cast<uint32_t>(options.max_request_bytes),
-      quorvex_examples::ReplyRetention{
-      quorvex_examples::ReplyRetention().max_replies,
-      static_cast<size_t>(options.max_held_reply_bytes)}),
+      signal, static_cast<uint32_t>(options.max_request_bytes), retention(options)),
     label_(label), max_request_bytes_(options.max_request_bytes),
-    max_held_reply_bytes_(options.max_held_reply_bytes),
+    retention_(retention(options)),
     reply_wait_(options.reply_wait_ms), answer_(answer)
   {
   }
@@ -289,15 +294,17 @@ private:
     const quorvex_examples::ReplyCount given_up = server_.take_given_up();
     if (given_up.replies > 0) {
       std::cout << label_ << ": stopped resending " << given_up.replies <<
-        " unacknowledged replies (" << given_up.bytes << " bytes) to hold at most " <<
-        max_held_reply_bytes_ << " bytes (--max-held-reply-bytes)" << std::endl;
+        " unacknowledged replies (" << given_up.bytes << " bytes); replies are kept for their " <<
+        "readers at most " << retention_.max_age.count() << " ms, " <<
+        retention_.max_replies << " and " << retention_.max_bytes <<
+        " bytes (--max-held-reply-bytes) at a time" << std::endl;
     }
   }
 
   quorvex_examples::ServiceServer server_;
   const char * label_;
   int64_t max_request_bytes_;
-  int64_t max_held_reply_bytes_;
+  quorvex_examples::ReplyRetention retention_;
   std::chrono::milliseconds reply_wait_;
   Answer answer_;
   std::deque<WaitingReply> waiting_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -221,9 +222,13 @@ private:
   {
     rtps::GUID_t reader;
     size_t bytes;
+    std::chrono::steady_clock::time_point sent;
   };
 
   void remove_endpoints();
+  std::chrono::steady_clock::time_point sent_at(const rtps::CacheChange_t * change);
+  // Forgets the turns of writers that have no request waiting.
+  void forget_idle_writers();
   rtps::History::iterator forget(rtps::History::const_iterator change, bool given_up);
 
   rtps::RTPSParticipant * participant_;
@@ -236,6 +241,9 @@ private:
   rtps::WriterHistory reply_history_;
   rtps::RTPSReader * reader_ = nullptr;
   rtps::RTPSWriter * writer_ = nullptr;
+  // When each request writer was last served; touched only under the reader's mutex.
+  std::map<rtps::GUID_t, uint64_t> last_turns_;
+  uint64_t turns_ = 0;
 
   mutable std::mutex mutex_;
   std::set<rtps::GUID_t> matched_readers_;
@@ -339,12 +347,29 @@ void ServiceServer::Impl::remove_endpoints()
 bool ServiceServer::Impl::take_request(void * request, RequestHeader & header)
 {
   std::lock_guard<eprosima::fastrtps::RecursiveTimedMutex> lock(reader_->getMutex());
-  for (auto change = request_history_.changesBegin(); change != request_history_.changesEnd(); ) {
-    rtps::CacheChange_t * sample = *change;
-    if (!sample->is_fully_assembled()) {
-      ++change;
-      continue;
+  for (;; ) {
+    // Writers take turns, oldest request first within each: one client's burst of requests does
+    // not make another client's request wait behind all of it.
+    auto chosen = request_history_.changesEnd();
+    uint64_t chosen_turn = std::numeric_limits<uint64_t>::max();
+    for (auto change = request_history_.changesBegin(); change != request_history_.changesEnd();
+      ++change)
+    {
+      if (!(*change)->is_fully_assembled()) {
+        continue;
+      }
+      const auto served = last_turns_.find((*change)->writerGUID);
+      const uint64_t turn = served == last_turns_.end() ? 0 : served->second;
+      if (turn < chosen_turn) {
+        chosen = change;
+        chosen_turn = turn;
+      }
     }
+    if (chosen == request_history_.changesEnd()) {
+      return false;
+    }
+    rtps::CacheChange_t * sample = *chosen;
+    last_turns_[sample->writerGUID] = ++turns_;
     bool usable = sample->kind == rtps::ALIVE;
     header.request_id = rtps::SampleIdentity();
     header.request_id.writer_guid(sample->writerGUID);
@@ -361,12 +386,27 @@ bool ServiceServer::Impl::take_request(void * request, RequestHeader & header)
       // A truncated or forged payload is skipped.
       usable = request_type_.deserialize(&sample->serializedPayload, request);
     }
-    change = request_history_.remove_change(change);
+    request_history_.remove_change(chosen);
+    if (last_turns_.size() > 4 * static_cast<size_t>(kRequestHistory)) {
+      forget_idle_writers();
+    }
     if (usable) {
       return true;
     }
   }
-  return false;
+}
+
+void ServiceServer::Impl::forget_idle_writers()
+{
+  std::set<rtps::GUID_t> waiting;
+  for (auto change = request_history_.changesBegin(); change != request_history_.changesEnd();
+    ++change)
+  {
+    waiting.insert((*change)->writerGUID);
+  }
+  for (auto writer = last_turns_.begin(); writer != last_turns_.end(); ) {
+    writer = waiting.count(writer->first) > 0 ? std::next(writer) : last_turns_.erase(writer);
+  }
 }
 
 bool ServiceServer::Impl::reply_reader_ready(const rtps::GUID_t & reader)
@@ -394,7 +434,8 @@ bool ServiceServer::Impl::send_response(const RequestHeader & header, const void
   }
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    kept_[change] = KeptReply{header.reply_reader, change->serializedPayload.length};
+    kept_[change] = KeptReply{
+      header.reply_reader, change->serializedPayload.length, std::chrono::steady_clock::now()};
     kept_count_.replies += 1;
     kept_count_.bytes += change->serializedPayload.length;
   }
@@ -420,10 +461,12 @@ void ServiceServer::Impl::release(size_t bytes, size_t replies)
     // A reply no matched reader awaits counts as acknowledged: its reader is gone.
     change = writer_->is_acked_by_all(*change) ? forget(change, false) : std::next(change);
   }
+  const auto oldest_kept = std::chrono::steady_clock::now() - retention_.max_age;
   while (reply_history_.changesBegin() != reply_history_.changesEnd()) {
     const ReplyCount now = kept();
     if (now.replies + replies <= retention_.max_replies &&
-      now.bytes + bytes <= retention_.max_bytes)
+      now.bytes + bytes <= retention_.max_bytes &&
+      sent_at(*reply_history_.changesBegin()) >= oldest_kept)
     {
       break;
     }
@@ -448,6 +491,14 @@ rtps::History::iterator ServiceServer::Impl::forget(
     }
   }
   return reply_history_.remove_change(change);
+}
+
+std::chrono::steady_clock::time_point ServiceServer::Impl::sent_at(
+  const rtps::CacheChange_t * change)
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto kept = kept_.find(change);
+  return kept == kept_.end() ? std::chrono::steady_clock::time_point() : kept->second.sent;
 }
 
 ReplyCount ServiceServer::Impl::kept()

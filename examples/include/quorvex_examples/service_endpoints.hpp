@@ -92,12 +92,15 @@ struct RequestHeader
 };
 
 /// What a server keeps, per service, of the replies their readers have not acknowledged yet, so
-/// that it can send them again. Beyond either bound the oldest are given up on first; a single
-/// reply larger than max_bytes is kept alone.
+/// that it can send them again. A reader that lost a reply asks for it again within a heartbeat
+/// period (200 ms); one that never takes what it asked for would have its replies sent again
+/// and again. Beyond the age, the oldest replies are given up on first, as they are beyond
+/// either other bound; a single reply larger than max_bytes is kept alone.
 struct ReplyRetention
 {
   size_t max_replies = 256;
   size_t max_bytes = size_t{64} << 20;
+  std::chrono::milliseconds max_age{2000};
 };
 
 /// Replies and payload bytes: kept for their readers, or given up on before being acknowledged.
