@@ -269,7 +269,8 @@ ServiceServer::Impl::Impl(
       rtps::DYNAMIC_RESERVE_MEMORY_MODE, request_type_.m_typeSize, 1, kRequestHistory)),
   reply_history_(rtps::HistoryAttributes(
       rtps::DYNAMIC_RESERVE_MEMORY_MODE, response_type_.m_typeSize, 1,
-      static_cast<int32_t>(std::max<size_t>(1, std::min<size_t>(retention.max_replies, 1 << 20)))))
+      static_cast<int32_t>(std::clamp<size_t>(
+        retention.max_replies, 1, std::numeric_limits<int32_t>::max()))))
 {
   if (participant_ == nullptr || signal_ == nullptr) {
     throw std::invalid_argument("a server needs a participant and a signal");
@@ -295,18 +296,12 @@ ServiceServer::Impl::Impl(
   // Before the writer is announced, so that no reader is ever matched without it.
   writer_->reader_data_filter(this);
 
-  const std::string request_topic_type = dds_type_name(
-    *fastcdr_message_callbacks(
-      service->request_members_));
-  const std::string reply_topic_type = dds_type_name(
-    *fastcdr_message_callbacks(
-      service->response_members_));
   const std::string request_topic_text = request_topic_name(service_name);
   const std::string reply_topic_text = reply_topic_name(service_name);
   eprosima::fastrtps::TopicAttributes request_topic(
-    request_topic_text.c_str(), request_topic_type.c_str(), rtps::NO_KEY);
+    request_topic_text.c_str(), request_type_.getName(), rtps::NO_KEY);
   eprosima::fastrtps::TopicAttributes reply_topic(
-    reply_topic_text.c_str(), reply_topic_type.c_str(), rtps::NO_KEY);
+    reply_topic_text.c_str(), response_type_.getName(), rtps::NO_KEY);
   for (auto * topic : {&request_topic, &reply_topic}) {
     // These types have no type object to describe them; peers match them by name.
     topic->auto_fill_type_object = false;
