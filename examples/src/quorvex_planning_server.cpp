@@ -47,8 +47,9 @@ extern "C" void request_stop([[maybe_unused]] int signal_number)
 constexpr std::chrono::milliseconds kFinalDeliveryWait{1000};
 // Replies waiting for their client's reply reader, per service; beyond, the oldest is dropped.
 constexpr size_t kMaxWaitingReplies = 64;
-// A request larger than this is refused when memory it held is given back to the system.
-constexpr size_t kLargeRequestBytes = 1u << 20;
+// Allocations at least this large (payloads, trajectories) get their own mapping, given back to
+// the system as soon as they are freed, instead of staying in the heap after a burst.
+constexpr int kOwnMappingBytes = 1 << 20;
 
 struct Options
 {
@@ -59,6 +60,7 @@ struct Options
   int64_t max_request_bytes = 4 << 20;
   int64_t max_text_bytes = quorvex_examples::kDefaultMaxTextBytes;
   int64_t reply_wait_ms = 1000;
+  int64_t max_held_reply_bytes = int64_t{64} << 20;
 };
 
 const char kUsage[] =
@@ -74,7 +76,10 @@ const char kUsage[] =
   "  --max-text-bytes N     refuse SolveIK requests with a longer text member,\n"
   "                         1..1048576 (default 4096)\n"
   "  --reply-wait-ms N      how long a reply waits for its client's reply reader to be\n"
-  "                         discovered, 0..60000 (default 1000)\n";
+  "                         discovered, 0..60000 (default 1000)\n"
+  "  --max-held-reply-bytes N\n"
+  "                         bytes of replies kept per service for clients that have not\n"
+  "                         acknowledged them yet, 1048576..4294967296 (default 67108864)\n";
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
@@ -105,6 +110,8 @@ bool parse_options(int argc, char ** argv, Options & options)
       number = &options.max_text_bytes, min = 1, max = 1 << 20;
     } else if (name == "--reply-wait-ms") {
       number = &options.reply_wait_ms, max = 60000;
+    } else if (name == "--max-held-reply-bytes") {
+      number = &options.max_held_reply_bytes, min = int64_t{1} << 20, max = int64_t{1} << 32;
     } else if (name != "--pose-dir") {
       std::cerr << "quorvex_planning_server: unknown option " <<
         quorvex_examples::printable(name, 100) << "\n";
@@ -152,9 +159,17 @@ const rosidl_service_type_support_t * fastcdr_handle()
     rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
 }
 
+// What a service keeps of the replies its clients have not acknowledged yet.
+quorvex_examples::ReplyRetention retention(const Options & options)
+{
+  quorvex_examples::ReplyRetention retention;
+  retention.max_bytes = static_cast<size_t>(options.max_held_reply_bytes);
+  return retention;
+}
+
 // One service: takes its requests as they arrive, answers each at once and, when the client's
 // reply reader is not discovered yet, keeps the reply aside for a short while instead of making
-// every other request wait for it.
+// every other request wait for it. Replies go only to the reader their request names.
 template<typename ServiceT>
 class Service
 {
@@ -165,13 +180,14 @@ public:
   using Answer = std::function<std::string(const Request &, Response &)>;
 
   Service(
-    eprosima::fastdds::dds::DomainParticipant * participant, const char * service_name,
+    eprosima::fastrtps::rtps::RTPSParticipant * participant, const char * service_name,
     const char * label, const rosidl_service_type_support_t * handle,
     quorvex_examples::DataSignal * signal, const Options & options, Answer answer)
   : server_(participant, service_name, handle,
       quorvex_examples::record_lifecycle<Request>(), quorvex_examples::record_lifecycle<Response>(),
-      signal, static_cast<uint32_t>(options.max_request_bytes)),
+      signal, static_cast<uint32_t>(options.max_request_bytes), retention(options)),
     label_(label), max_request_bytes_(options.max_request_bytes),
+    retention_(retention(options)),
     reply_wait_(options.reply_wait_ms), answer_(answer)
   {
   }
@@ -197,7 +213,9 @@ public:
       what = answer_(request, response);
     }
     std::string delivery;
-    if (server_.reply_reader_ready(header)) {
+    if (header.reply_reader == eprosima::fastrtps::rtps::GUID_t::unknown()) {
+      delivery = " [reply dropped: the request names no reply reader]";
+    } else if (server_.reply_reader_ready(header)) {
       delivery = server_.send_response(header, &response) ? "" : " [the reply could not be sent]";
     } else {
       if (waiting_.size() == kMaxWaitingReplies) {
@@ -209,11 +227,15 @@ public:
     }
     std::cout << label_ << " #" << number << ": " << what << delivery << " (" <<
       elapsed_ms(start) << " ms)" << std::endl;
-    if (header.refused_bytes > kLargeRequestBytes) {
-      // The payload was freed; give the pages back now rather than when malloc sees fit.
-      malloc_trim(0);
-    }
+    log_given_up();
     return true;
+  }
+
+  // Forgets the replies their readers acknowledged, and says which were given up on.
+  void release_acknowledged()
+  {
+    server_.release_acknowledged();
+    log_given_up();
   }
 
   // Sends the replies whose readers appeared meanwhile and drops those that waited too long.
@@ -267,9 +289,22 @@ private:
     std::cout << label_ << " #" << reply.number << ": reply dropped: " << why << std::endl;
   }
 
+  void log_given_up()
+  {
+    const quorvex_examples::ReplyCount given_up = server_.take_given_up();
+    if (given_up.replies > 0) {
+      std::cout << label_ << ": stopped resending " << given_up.replies <<
+        " unacknowledged replies (" << given_up.bytes << " bytes); replies are kept for their " <<
+        "readers at most " << retention_.max_age.count() << " ms, " <<
+        retention_.max_replies << " and " << retention_.max_bytes <<
+        " bytes (--max-held-reply-bytes) at a time" << std::endl;
+    }
+  }
+
   quorvex_examples::ServiceServer server_;
   const char * label_;
   int64_t max_request_bytes_;
+  quorvex_examples::ReplyRetention retention_;
   std::chrono::milliseconds reply_wait_;
   Answer answer_;
   std::deque<WaitingReply> waiting_;
@@ -299,9 +334,12 @@ int main(int argc, char ** argv)
   action.sa_handler = request_stop;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // A closed log pipe must not stop the planner: writes to it fail instead, and the log is lost.
+  signal(SIGPIPE, SIG_IGN);
+  mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
 
   try {
-    quorvex_examples::LoopbackParticipant participant(
+    quorvex_examples::LoopbackRtpsParticipant participant(
       static_cast<uint32_t>(options.domain), "quorvex_planning_server");
     quorvex_examples::DataSignal requests_arrived;
     using quorvex::srv::PlanMotion_Request;
@@ -335,6 +373,7 @@ int main(int argc, char ** argv)
       std::endl;
 
     int64_t served = 0;
+    bool log_lost = false;
     auto done = [&]() {
         return g_stop_requests != 0 || (options.requests > 0 && served >= options.requests);
       };
@@ -357,6 +396,13 @@ int main(int argc, char ** argv)
       }
       plan_motion.send_waiting();
       solve_ik.send_waiting();
+      plan_motion.release_acknowledged();
+      solve_ik.release_acknowledged();
+      if (!std::cout && !log_lost) {
+        log_lost = true;
+        std::cerr <<
+          "quorvex_planning_server: standard output is closed; serving on without a log\n";
+      }
     }
     plan_motion.drop_waiting();
     solve_ik.drop_waiting();
