@@ -36,6 +36,10 @@ void register_cdr_c_benchmarks();
 /// __copy, __are_equal and __Sequence__copy of the C records of every measured message.
 void register_record_benchmarks();
 
+/// The Python conversions of every measured PlanMotion_Response, in an embedded interpreter,
+/// and the Python and C++ round trips.
+void register_python_benchmarks();
+
 }  // namespace quorvex_bench
 
 #endif  // BENCH__BENCHMARKS_HPP_

@@ -73,6 +73,7 @@ int main(int argc, char ** argv)
   quorvex_bench::register_cdr_benchmarks();
   quorvex_bench::register_cdr_c_benchmarks();
   quorvex_bench::register_record_benchmarks();
+  quorvex_bench::register_python_benchmarks();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
     return 1;

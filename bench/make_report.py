@@ -38,6 +38,15 @@ OPERATIONS = {
     'c_are_equal': 'C `__are_equal`',
     'c_sequence_copy': 'C `__Sequence__copy`',
     'round_trip': 'round trip between two processes',
+    'py_convert_from_py_reused': 'Python: convert_from_py from array.array, reused record',
+    'py_convert_from_py_fresh':
+        'Python: convert_from_py from array.array, new record (as rclpy)',
+    'py_convert_to_py': 'Python: convert_to_py',
+    'py_arrays_from_lists': "Python: array.array('d') built from lists",
+    'py_members_from_lists': 'Python: members set from lists',
+    'py_members_from_lists_converted': 'Python: members set from lists, then convert_from_py',
+    'py_round_trip': 'Python round trip: convert, serialize, deserialize, convert back',
+    'cpp_round_trip': 'C++ round trip: serialize, deserialize into a new record',
 }
 # get_serialized_size reads no payload: its time is the point, not a throughput.
 NOT_PLOTTED = {'get_serialized_size'}
@@ -158,6 +167,34 @@ def goals(rows):
                 continue
             value = rows[cpp_key]['ns'] / rows[c_key]['ns']
             result.append((text, f'{value:.2f}×', value >= 0.9))
+
+    # The Python conversions.
+    for size in ('1000x7', '10000x7'):
+        ratio_goal('py_convert_from_py_fresh', 'Python: convert_from_py from array.array (new '
+                   'record, as rclpy)', size, 0.8)
+        ratio_goal('py_convert_from_py_reused', 'Python: convert_from_py from array.array '
+                   '(reused record)', size, 0.8)
+    for size in ('1000x7', '10000x7'):
+        ratio_goal('py_convert_to_py', 'Python: convert_to_py', size, 0.5)
+    for operation in ('py_members_from_lists', 'py_members_from_lists_converted'):
+        for size in ('1000x7', '10000x7'):
+            key = (operation, 'PlanMotion_Response', size)
+            arrays = ('py_arrays_from_lists', 'PlanMotion_Response', size)
+            text = (f'{OPERATIONS[operation]}, {size_text(size)}: ≤ 1.2× the time of building '
+                    "the array.array('d') from the lists")
+            if key not in rows or arrays not in rows:
+                result.append((text, 'not measured', None))
+                continue
+            value = rows[key]['ns'] / rows[arrays]['ns']
+            result.append((text, f'{value:.2f}×', value <= 1.2))
+    for size in ('1000x7', '10000x7'):
+        key = ('py_round_trip', 'PlanMotion_Response', size)
+        cpp_key = ('cpp_round_trip', 'PlanMotion_Response', size)
+        text = f'Python round trip against the C++ one, {size_text(size)} (reported)'
+        if key not in rows or cpp_key not in rows:
+            result.append((text, 'not measured', None))
+            continue
+        result.append((text, f'{rows[key]["ns"] / rows[cpp_key]["ns"]:.2f}× its time', None))
     return result
 
 
@@ -233,6 +270,14 @@ STYLES = {
     'c_are_equal': 'lc rgb "#9467bd" lw 2',
     'c_sequence_copy': 'lc rgb "#17becf" lw 2',
     'round_trip': 'lc rgb "#8c564b" lw 2',
+    'py_convert_from_py_reused': 'lc rgb "#e377c2" lw 2',
+    'py_convert_from_py_fresh': 'lc rgb "#e377c2" lw 2 dt 2',
+    'py_convert_to_py': 'lc rgb "#bcbd22" lw 2',
+    'py_arrays_from_lists': 'lc rgb "#7f7f7f" lw 1 pt 6',
+    'py_members_from_lists': 'lc rgb "#7f7f7f" lw 1 pt 8',
+    'py_members_from_lists_converted': 'lc rgb "#7f7f7f" lw 1 pt 10',
+    'py_round_trip': 'lc rgb "#8c564b" lw 1 pt 12',
+    'cpp_round_trip': 'lc rgb "#8c564b" lw 1 pt 14',
 }
 
 

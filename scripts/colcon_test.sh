@@ -17,6 +17,16 @@ colcon --log-base "$ws/log" build "${paths[@]}" --event-handlers console_cohesio
   echo "colcon build failed: $ws/build.log" >&2
   exit 1
 }
+# The Python interface from the workspace's environment, as a ROS 2 user imports it.
+(
+  set +u
+  # shellcheck disable=SC1091
+  source "$ws/install/setup.bash"
+  cd /
+  /usr/bin/python3 -c "from quorvex.srv import PlanMotion; PlanMotion.__import_type_support__()
+assert PlanMotion._TYPE_SUPPORT is not None, 'no type support'
+print(PlanMotion.Request(start_joints=[0.0]))"
+) || { echo "quorvex.srv cannot be imported after sourcing $ws/install/setup.bash" >&2; exit 1; }
 colcon --log-base "$ws/log" test "${paths[@]}" --return-code-on-test-failure \
   --event-handlers console_direct- > "$ws/test.log" 2>&1 || {
   colcon test-result --test-result-base "$ws/build" --verbose >&2 || true

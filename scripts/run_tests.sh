@@ -14,6 +14,9 @@ echo "== build, install and test =="
 scripts/build.sh "$root/build" -DBUILD_TESTING=ON -DQUORVEX_BUILD_BENCHMARKS=ON
 cmake --install "$root/build" > /dev/null
 ctest --test-dir "$root/build" --output-on-failure
+# The plain CMake install's Python package, as the README imports it.
+(cd / && PYTHONPATH="$root/install/lib/python3/dist-packages" /usr/bin/python3 -c \
+  "from quorvex.srv import PlanMotion; print(PlanMotion.Request(start_joints=[0.0]))")
 
 echo "== examples against the installed package =="
 scripts/build_examples.sh

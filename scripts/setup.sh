@@ -21,6 +21,9 @@ packages=(
   python3-colcon-package-selection python3-colcon-parallel-executor
   python3-colcon-recursive-crawl python3-colcon-metadata python3-colcon-defaults
   python3-colcon-package-information
+  # the Python interface: extension modules, their tests, the demo's Python client
+  ament-cmake-python ament-cmake-pytest python3-dev python3-pytest python3-hypothesis
+  python3-numpy python3-yaml
 )
 
 missing=()
