@@ -45,35 +45,31 @@ def _type_name(value):
     return type(value).__name__
 
 
-def boolean(value, member):
-    if not isinstance(value, bool):
-        refuse(TypeError, "The '%s' field must be of type 'bool', not '%s'" % (
-            member, _type_name(value)))
+def _of_type(value, member, value_type):
+    """`value` when it is a `value_type` (a subclass too), else refused naming the member."""
+    if not isinstance(value, value_type):
+        refuse(TypeError, "The '%s' field must be of type '%s', not '%s'" % (
+            member, value_type.__name__, _type_name(value)))
     return value
 
 
+def boolean(value, member):
+    return _of_type(value, member, bool)
+
+
 def int32(value, member):
-    if not isinstance(value, int):
-        refuse(TypeError, "The '%s' field must be of type 'int', not '%s'" % (
-            member, _type_name(value)))
-    if not INT32_MIN <= value <= INT32_MAX:
+    if not INT32_MIN <= _of_type(value, member, int) <= INT32_MAX:
         refuse(OverflowError, "The '%s' field must be an integer in [%d, %d]" % (
             member, INT32_MIN, INT32_MAX))
     return value
 
 
 def float64(value, member):
-    if not isinstance(value, float):
-        refuse(TypeError, "The '%s' field must be of type 'float', not '%s'" % (
-            member, _type_name(value)))
-    return value
+    return _of_type(value, member, float)
 
 
 def string(value, member):
-    if not isinstance(value, str):
-        refuse(TypeError, "The '%s' field must be of type 'str', not '%s'" % (
-            member, _type_name(value)))
-    return value
+    return _of_type(value, member, str)
 
 
 def _refuse_items(values, member):
