@@ -8,6 +8,7 @@
 
 #define _GNU_SOURCE
 #include <fcntl.h>
+#include <inttypes.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
@@ -21,7 +22,7 @@ int main(int argc, char ** argv)
   struct timespec now;
   clock_gettime(CLOCK_MONOTONIC, &now);
   const time_t end = now.tv_sec + atoi(argv[3]);
-  long exchanges = 0;
+  uint64_t exchanges = 0;
   // An even number of exchanges leaves both paths as they were.
   while (now.tv_sec < end || exchanges % 2 != 0) {
     if (renameat2(AT_FDCWD, argv[1], AT_FDCWD, argv[2], RENAME_EXCHANGE) != 0) {
@@ -31,6 +32,6 @@ int main(int argc, char ** argv)
     ++exchanges;
     clock_gettime(CLOCK_MONOTONIC, &now);
   }
-  printf("%ld exchanges\n", exchanges);
+  printf("%" PRIu64 " exchanges\n", exchanges);
   return 0;
 }

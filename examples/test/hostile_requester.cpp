@@ -135,9 +135,9 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
 
 volatile std::sig_atomic_t g_stop = 0;
 
-extern "C" void request_stop(int)
+extern "C" void request_stop(int signal_number)
 {
-  g_stop = 1;
+  g_stop = signal_number;
 }
 
 // Sends `count` PlanMotion requests of 1,000 joints that name a reader that never takes, and
