@@ -47,9 +47,9 @@ extern "C" void request_stop([[maybe_unused]] int signal_number)
 constexpr std::chrono::milliseconds kFinalDeliveryWait{1000};
 // Replies waiting for their client's reply reader, per service; beyond, the oldest is dropped.
 constexpr size_t kMaxWaitingReplies = 64;
-// Allocations at least this large (payloads, trajectories) get their own mapping, given back to
-// the system as soon as they are freed, instead of staying in the heap after a burst.
-constexpr int kOwnMappingBytes = 1 << 20;
+// When at least this much memory was freed at once (a large refused request, replies released),
+// it is given back to the system now rather than when malloc sees fit.
+constexpr size_t kTrimBytes = size_t{8} << 20;
 
 struct Options
 {
@@ -228,14 +228,21 @@ public:
     std::cout << label_ << " #" << number << ": " << what << delivery << " (" <<
       elapsed_ms(start) << " ms)" << std::endl;
     log_given_up();
+    if (header.refused_bytes > kTrimBytes) {
+      malloc_trim(0);
+    }
     return true;
   }
 
   // Forgets the replies their readers acknowledged, and says which were given up on.
   void release_acknowledged()
   {
+    const size_t kept_before = server_.kept().bytes;
     server_.release_acknowledged();
     log_given_up();
+    if (kept_before >= server_.kept().bytes + kTrimBytes) {
+      malloc_trim(0);
+    }
   }
 
   // Sends the replies whose readers appeared meanwhile and drops those that waited too long.
@@ -336,7 +343,6 @@ int main(int argc, char ** argv)
   sigaction(SIGTERM, &action, nullptr);
   // A closed log pipe must not stop the planner: writes to it fail instead, and the log is lost.
   signal(SIGPIPE, SIG_IGN);
-  mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
 
   try {
     quorvex_examples::LoopbackRtpsParticipant participant(

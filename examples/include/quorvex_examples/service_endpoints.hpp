@@ -92,10 +92,10 @@ struct RequestHeader
 };
 
 /// What a server keeps, per service, of the replies their readers have not acknowledged yet, so
-/// that it can send them again. A reader that lost a reply asks for it again within a heartbeat
-/// period (200 ms); one that never takes what it asked for would have its replies sent again
-/// and again. Beyond the age, the oldest replies are given up on first, as they are beyond
-/// either other bound; a single reply larger than max_bytes is kept alone.
+/// that it can send them again: at most max_replies replies and max_bytes of payload (a single
+/// larger reply is kept alone), each for at most max_age. A reader that lost a reply asks for it
+/// again within a heartbeat period (200 ms); one that asked for replies and never takes them
+/// would have them sent again and again. Beyond a bound, the oldest are given up on first.
 struct ReplyRetention
 {
   size_t max_replies = 256;
@@ -180,9 +180,10 @@ public:
     std::chrono::milliseconds timeout, const Cancel & cancelled = nullptr);
 
 private:
-  // Every client's reply reader receives every client's replies. This takes them as they
-  // arrive, in Fast DDS's listener thread, drops the others' at once, so that they neither fill
-  // the history nor wait in memory, and keeps this client's for the caller.
+  // A server that sends every reply to every reader of the topic, as ROS 2's do, makes this
+  // reader receive the other clients' replies too. This takes them as they arrive, in Fast DDS's
+  // listener thread, drops the others' at once, so that they neither fill the history nor wait
+  // in memory, and keeps this client's for the caller.
   class ReplySorter : public eprosima::fastdds::dds::DataReaderListener
   {
 public:
