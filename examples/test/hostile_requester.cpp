@@ -231,7 +231,8 @@ bool race_for(
   while (std::chrono::steady_clock::now() < end) {
     SolveIK_Response response;
     if (!call(solve_ik, request, response)) {
-      std::cerr << "hostile_requester: no reply within " << kPatience.count() << " ms\n";
+      std::cerr << "hostile_requester: no reply to request " << same + refused + other + 1 <<
+        " within " << kPatience.count() << " ms\n";
       return false;
     }
     const auto pose_info = nlohmann::json::parse(response.report_json).value(

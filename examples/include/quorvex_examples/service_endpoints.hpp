@@ -98,7 +98,7 @@ struct RequestHeader
 /// would have them sent again and again. Beyond a bound, the oldest are given up on first.
 struct ReplyRetention
 {
-  size_t max_replies = 256;
+  size_t max_replies = 4096;
   size_t max_bytes = size_t{64} << 20;
   std::chrono::milliseconds max_age{2000};
 };
