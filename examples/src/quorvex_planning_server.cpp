@@ -46,6 +46,8 @@ extern "C" void request_stop([[maybe_unused]] int signal_number)
 // vanished never acknowledges, so this is short.
 constexpr std::chrono::milliseconds kFinalDeliveryWait{1000};
 // Replies waiting for their client's reply reader, per service; beyond, the oldest is dropped.
+// Their bytes are bounded too, by --max-held-reply-bytes: a request naming a reader that never
+// appears costs at most that much, however large the answer it asks for.
 constexpr size_t kMaxWaitingReplies = 64;
 // When at least this much memory was freed at once (a large refused request, replies released),
 // it is given back to the system now rather than when malloc sees fit.
@@ -188,7 +190,9 @@ public:
       signal, static_cast<uint32_t>(options.max_request_bytes), retention(options)),
     label_(label), max_request_bytes_(options.max_request_bytes),
     retention_(retention(options)),
-    reply_wait_(options.reply_wait_ms), answer_(answer)
+    reply_wait_(options.reply_wait_ms), answer_(answer),
+    response_callbacks_(quorvex_examples::fastcdr_message_callbacks(
+        quorvex_examples::fastcdr_service_callbacks(handle)->response_members_))
   {
   }
 
@@ -218,11 +222,16 @@ public:
     } else if (server_.reply_reader_ready(header)) {
       delivery = server_.send_response(header, &response) ? "" : " [the reply could not be sent]";
     } else {
-      if (waiting_.size() == kMaxWaitingReplies) {
+      const size_t bytes = response_callbacks_->get_serialized_size(&response);
+      // A single reply over the byte bound still waits, alone.
+      while (!waiting_.empty() && (waiting_.size() == kMaxWaitingReplies ||
+        waiting_bytes_ + bytes > retention_.max_bytes))
+      {
         log_dropped(waiting_.front(), "too many replies wait for their readers");
-        waiting_.pop_front();
+        forget_front();
       }
-      waiting_.push_back({header, std::move(response), number, Clock::now() + reply_wait_});
+      waiting_.push_back({header, std::move(response), number, Clock::now() + reply_wait_, bytes});
+      waiting_bytes_ += bytes;
       delivery = " [reply waits for the client's reply reader]";
     }
     std::cout << label_ << " #" << number << ": " << what << delivery << " (" <<
@@ -254,11 +263,13 @@ public:
         if (!server_.send_response(reply->header, &reply->response)) {
           log_dropped(*reply, "the reply could not be sent");
         }
+        waiting_bytes_ -= reply->bytes;
         reply = waiting_.erase(reply);
       } else if (now >= reply->deadline) {
         log_dropped(
           *reply, "the client's reply reader did not appear within " +
           std::to_string(reply_wait_.count()) + " ms");
+        waiting_bytes_ -= reply->bytes;
         reply = waiting_.erase(reply);
       } else {
         ++reply;
@@ -275,6 +286,7 @@ public:
       log_dropped(reply, "the server is stopping");
     }
     waiting_.clear();
+    waiting_bytes_ = 0;
   }
 
   bool wait_for_acknowledgments(std::chrono::milliseconds timeout)
@@ -289,7 +301,14 @@ private:
     Response response;
     int64_t number;
     Clock::time_point deadline;
+    size_t bytes;  // serialized
   };
+
+  void forget_front()
+  {
+    waiting_bytes_ -= waiting_.front().bytes;
+    waiting_.pop_front();
+  }
 
   void log_dropped(const WaitingReply & reply, const std::string & why)
   {
@@ -314,7 +333,9 @@ private:
   quorvex_examples::ReplyRetention retention_;
   std::chrono::milliseconds reply_wait_;
   Answer answer_;
+  const message_type_support_callbacks_t * response_callbacks_;
   std::deque<WaitingReply> waiting_;
+  size_t waiting_bytes_ = 0;
 };
 
 }  // namespace
