@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fastdds/dds/domain/DomainParticipantFactory.hpp"
-#include "fastdds/rtps/transport/shared_mem/SharedMemTransportDescriptor.h"
+#include "fastdds/rtps/RTPSDomain.h"
 
 namespace quorvex_examples
 {
@@ -46,16 +46,31 @@ std::vector<std::string> neutralize_fastdds_redirects()
   return notes;
 }
 
+std::shared_ptr<eprosima::fastdds::rtps::SharedMemTransportDescriptor> loopback_transport()
+{
+  auto shm = std::make_shared<eprosima::fastdds::rtps::SharedMemTransportDescriptor>();
+  shm->segment_size(kSegmentSize);
+  return shm;
+}
+
 eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std::string & name)
 {
   // Built fresh: PARTICIPANT_QOS_DEFAULT is what an XML profile may have changed.
   eprosima::fastdds::dds::DomainParticipantQos qos;
   qos.name(name);
   qos.transport().use_builtin_transports = false;
-  auto shm = std::make_shared<eprosima::fastdds::rtps::SharedMemTransportDescriptor>();
-  shm->segment_size(kSegmentSize);
-  qos.transport().user_transports.push_back(shm);
+  qos.transport().user_transports.push_back(loopback_transport());
   return qos;
+}
+
+eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
+  const std::string & name)
+{
+  eprosima::fastrtps::rtps::RTPSParticipantAttributes attributes;
+  attributes.setName(name.c_str());
+  attributes.useBuiltinTransports = false;
+  attributes.userTransports.push_back(loopback_transport());
+  return attributes;
 }
 
 LoopbackParticipant::LoopbackParticipant(uint32_t domain_id, const std::string & name)
@@ -73,6 +88,21 @@ LoopbackParticipant::~LoopbackParticipant()
   participant_->delete_contained_entities();
   auto * factory = eprosima::fastdds::dds::DomainParticipantFactory::get_instance();
   factory->delete_participant(participant_);
+}
+
+LoopbackRtpsParticipant::LoopbackRtpsParticipant(uint32_t domain_id, const std::string & name)
+: participant_(eprosima::fastrtps::rtps::RTPSDomain::createParticipant(
+      domain_id, loopback_rtps_attributes(name)))
+{
+  if (participant_ == nullptr) {
+    throw std::runtime_error(
+            "Fast DDS could not create a participant on domain " + std::to_string(domain_id));
+  }
+}
+
+LoopbackRtpsParticipant::~LoopbackRtpsParticipant()
+{
+  eprosima::fastrtps::rtps::RTPSDomain::removeRTPSParticipant(participant_);
 }
 
 }  // namespace quorvex_examples

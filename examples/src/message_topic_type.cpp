@@ -138,12 +138,6 @@ bool MessageTopicType::serialize(
 bool MessageTopicType::deserialize(
   eprosima::fastrtps::rtps::SerializedPayload_t * payload, void * data)
 {
-  const uint32_t limit = max_payload_bytes_.load();
-  if (limit != 0 && payload->length > limit) {
-    // Decoding would allocate as much again, only for the request to be refused.
-    refused_size_.store(payload->length);
-    return true;
-  }
   try {
     eprosima::fastcdr::FastBuffer buffer(reinterpret_cast<char *>(payload->data), payload->length);
     eprosima::fastcdr::Cdr cdr(buffer, eprosima::fastcdr::Cdr::DEFAULT_ENDIAN,
@@ -186,16 +180,6 @@ bool MessageTopicType::getKey(void *, eprosima::fastrtps::rtps::InstanceHandle_t
 bool MessageTopicType::is_bounded() const
 {
   return bounded_;
-}
-
-void MessageTopicType::refuse_payloads_over(uint32_t bytes)
-{
-  max_payload_bytes_.store(bytes);
-}
-
-uint32_t MessageTopicType::take_refused_size()
-{
-  return refused_size_.exchange(0);
 }
 
 }  // namespace quorvex_examples

@@ -19,6 +19,7 @@
 
 #include "nlohmann/json.hpp"
 
+#include "quorvex_examples/command_line.hpp"
 #include "quorvex_examples/printable.hpp"
 
 namespace quorvex_examples
@@ -126,27 +127,43 @@ void count_pose_info(int fd, const struct stat & status, PoseInfo & info)
   }
 }
 
-// Opens the last component of `relative` (a canonical path without links) below the directory
-// `directory`, one component at a time and never following a link, so that a directory renamed
-// or replaced by a link meanwhile cannot lead out. Returns the descriptor or -1.
-int open_below(const std::string & directory, const std::string & relative)
+// The components of the absolute `path`, without empty and "." ones; false when one is "..",
+// which could climb out of a directory.
+bool path_components(const std::string & path, std::vector<std::string> & components)
 {
-  int dir_fd = open(directory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  size_t begin = 0;
-  for (size_t slash = relative.find('/'); dir_fd >= 0 && slash != std::string::npos;
-    slash = relative.find('/', begin))
-  {
-    const std::string component = relative.substr(begin, slash - begin);
+  components.clear();
+  for (size_t begin = 0; begin <= path.size(); ) {
+    const size_t end = std::min(path.find('/', begin), path.size());
+    const std::string component = path.substr(begin, end - begin);
+    if (component == "..") {
+      return false;
+    }
+    if (!component.empty() && component != ".") {
+      components.push_back(component);
+    }
+    begin = end + 1;
+  }
+  return true;
+}
+
+// Opens the file that components[first..] name below the open directory `directory`, one
+// component at a time and never following a link, so that whatever is renamed, swapped or
+// linked meanwhile, nothing outside that directory is reached. Returns the descriptor or -1.
+int open_below(int directory, const std::vector<std::string> & components, size_t first)
+{
+  int dir_fd = directory;
+  for (size_t k = first; dir_fd >= 0 && k + 1 < components.size(); ++k) {
     const int next =
-      openat(dir_fd, component.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    close(dir_fd);
+      openat(dir_fd, components[k].c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir_fd != directory) {
+      close(dir_fd);
+    }
     dir_fd = next;
-    begin = slash + 1;
   }
   if (dir_fd < 0) {
     return -1;
   }
-  const std::string name = relative.substr(begin);
+  const std::string & name = components.back();
   struct stat before;
   int fd = -1;
   // Refused before opening: opening a FIFO releases its writer, opening a device may act.
@@ -162,21 +179,10 @@ int open_below(const std::string & directory, const std::string & relative)
       fd = -1;
     }
   }
-  close(dir_fd);
-  return fd;
-}
-
-// The directory of `directories` that holds the canonical `path`, or nullptr.
-const std::string * containing_directory(
-  const std::vector<std::string> & directories, const std::string & path)
-{
-  for (const std::string & directory : directories) {
-    const std::string prefix = directory == "/" ? directory : directory + "/";
-    if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0) {
-      return &directory;
-    }
+  if (dir_fd != directory) {
+    close(dir_fd);
   }
-  return nullptr;
+  return fd;
 }
 
 std::string canonical_path(const std::string & path)
@@ -259,6 +265,12 @@ nlohmann::json pose_info_json(const std::string & path, const PoseInfo & info)
 std::string dump(const nlohmann::json & json)
 {
   return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// The JSON a reader of a report finds for `json`: what dump() wrote, invalid UTF-8 replaced.
+nlohmann::json as_sent(const nlohmann::json & json)
+{
+  return nlohmann::json::parse(dump(json));
 }
 
 nlohmann::json solve_ik_report()
@@ -349,38 +361,60 @@ PoseDirectories::PoseDirectories(const std::vector<std::string> & directories)
 {
   for (const std::string & directory : directories) {
     const std::string canonical = canonical_path(directory);
-    struct stat status;
-    if (!canonical.empty() && stat(canonical.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
-      directories_.push_back(canonical);
-    } else {
+    Directory opened;
+    opened.fd = canonical.empty() ? -1 : open(canonical.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (opened.fd < 0) {
       missing_.push_back(directory);
+      continue;
     }
+    // Requests may name the directory as it was given or as it resolved.
+    std::vector<std::string> spelling;
+    path_components(canonical, spelling);
+    opened.spellings.push_back(spelling);
+    if (path_components(absolute_path(directory), spelling) && spelling != opened.spellings[0]) {
+      opened.spellings.push_back(spelling);
+    }
+    directories_.push_back(opened);
+  }
+}
+
+PoseDirectories::~PoseDirectories()
+{
+  for (const Directory & directory : directories_) {
+    close(directory.fd);
   }
 }
 
 PoseInfo PoseDirectories::read(const std::string & path) const
 {
   PoseInfo info = unavailable();
-  // Links inside the directories are followed; the file they lead to must be inside too.
-  const std::string canonical = canonical_path(path);
-  const std::string * directory = containing_directory(directories_, canonical);
-  if (directory == nullptr) {
+  std::vector<std::string> components;
+  if (path.empty() || path.front() != '/' || !path_components(path, components)) {
     return info;
   }
-  const size_t skip = *directory == "/" ? 1 : directory->size() + 1;
-  const int fd = open_below(*directory, canonical.substr(skip));
-  struct stat status;
-  if (fd < 0) {
-    return info;
-  }
-  if (fstat(fd, &status) == 0) {
-    info.error.clear();
-    count_pose_info(fd, status, info);
-    if (!info.readable && info.error.find("larger than") == std::string::npos) {
-      info.error = kPoseInfoUnavailable;  // a read error tells nothing more
+  for (const Directory & directory : directories_) {
+    for (const std::vector<std::string> & spelling : directory.spellings) {
+      if (components.size() <= spelling.size() ||
+        !std::equal(spelling.begin(), spelling.end(), components.begin()))
+      {
+        continue;
+      }
+      const int fd = open_below(directory.fd, components, spelling.size());
+      struct stat status;
+      if (fd < 0) {
+        return info;
+      }
+      if (fstat(fd, &status) == 0) {
+        info.error.clear();
+        count_pose_info(fd, status, info);
+        if (!info.readable && info.error.find("larger than") == std::string::npos) {
+          info.error = kPoseInfoUnavailable;  // a read error tells nothing more
+        }
+      }
+      close(fd);
+      return info;
     }
   }
-  close(fd);
   return info;
 }
 
@@ -491,16 +525,17 @@ std::string check_solve_ik_response(
   if (!report.contains("request") || !report.contains("pose_info")) {
     return "report_json lacks the request or the pose information";
   }
-  if (report["request"] != request_json(request)) {
+  if (report["request"] != as_sent(request_json(request))) {
     return "report_json describes another request: " + printable(report["request"].dump(), 400);
   }
   if (!response.success) {
     // This process cannot know the server's pose directories, only how a refusal must read.
-    return report["pose_info"] == pose_info_json(request.pose_info_path, unavailable()) ? "" :
+    return report["pose_info"] == as_sent(pose_info_json(request.pose_info_path, unavailable())) ?
+           "" :
            "the file was refused otherwise than as unavailable";
   }
   const PoseInfo info = read_pose_info(request.pose_info_path);
-  if (report["pose_info"] != pose_info_json(request.pose_info_path, info)) {
+  if (report["pose_info"] != as_sent(pose_info_json(request.pose_info_path, info))) {
     return "report_json describes the file otherwise: " +
            printable(report["pose_info"].dump(), 400);
   }

@@ -5,11 +5,11 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdint>
-#include <deque>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -92,8 +92,8 @@ const char kUsage[] =
   "                        here (default: the sample installed with the examples)\n"
   "  --wait-ms N           how long to look for a server, 0..600000 (default 5000)\n"
   "  --reply-timeout-ms N  how long to wait for each reply, 1..600000 (default 20000)\n"
-  "  --retries N           after a reply timeout, reconnect and send again up to N times,\n"
-  "                        0..10 (default 1)\n"
+  "  --retries N           after a reply timeout, or a search that found no server again,\n"
+  "                        reconnect and send again up to N times, 0..10 (default 1)\n"
   "  --keep-going          go on with the next request after one got no reply\n"
   "  --interface cpp|c     hold requests and responses as the C++ records (default) or as\n"
   "                        the C records, through the C type support\n"
@@ -294,37 +294,38 @@ struct Connection
   quorvex_examples::ServiceClient solve_ik;
 };
 
-// The connection in use and those given up on. A participant that knew a killed server is deleted
-// only some reconnections later: deleting it at once now and then crashed inside Fast DDS 2.9
-// (SharedMemTransport::delete_input_channel racing the thread that closes the port).
-struct Connections
-{
-  std::unique_ptr<Connection> current;
-  std::deque<std::unique_ptr<Connection>> retired;
-};
-constexpr size_t kMaxRetiredConnections = 4;
-
 enum class Outcome {kDone, kFailed, kNoServer, kInterrupted};
 
-// Connects and waits for a server of both services; says what it saw when none came.
-Outcome connect(const Options & options, Connections & connections)
+// How long the first participant of a search for a server looks before a fresh one takes over;
+// each next one looks twice as long, so that a slow discovery on a busy machine still completes.
+constexpr std::chrono::milliseconds kFirstSearch{2000};
+
+// Connects and waits for a server of both services; says what it saw when none came. A server
+// killed with SIGKILL leaves its shared-memory ports behind, and whoever opens them next replaces
+// them: a participant that opened them before, or while a restarted server replaced them, keeps
+// writing to and reading from the replaced ones and never hears the new server. So every search
+// starts from a fresh participant, and starts over with another one while nothing is found. The
+// previous participant is deleted first, so that nothing keeps the replaced ports in use.
+Outcome connect(const Options & options, std::unique_ptr<Connection> & connection)
 {
-  if (connections.current) {
-    connections.retired.push_back(std::move(connections.current));
-    if (connections.retired.size() > kMaxRetiredConnections) {
-      connections.retired.pop_front();
+  const auto deadline =
+    std::chrono::steady_clock::now() + std::chrono::milliseconds(options.wait_ms);
+  for (auto search = kFirstSearch; ; search *= 2) {
+    connection.reset();
+    connection = std::make_unique<Connection>(options);
+    const auto search_end = std::min(deadline, std::chrono::steady_clock::now() + search);
+    const auto left = [&search_end]() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+          search_end - std::chrono::steady_clock::now());
+      };
+    if (connection->plan_motion.wait_for_server(left(), stop_requested) &&
+      connection->solve_ik.wait_for_server(left(), stop_requested))
+    {
+      return Outcome::kDone;
     }
-  }
-  connections.current = std::make_unique<Connection>(options);
-  Connection * connection = connections.current.get();
-  const auto wait = std::chrono::milliseconds(options.wait_ms);
-  const auto deadline = std::chrono::steady_clock::now() + wait;
-  if (connection->plan_motion.wait_for_server(wait, stop_requested) &&
-    connection->solve_ik.wait_for_server(
-      std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now()), stop_requested))
-  {
-    return Outcome::kDone;
+    if (stop_requested() || search_end >= deadline) {
+      break;
+    }
   }
   if (stop_requested()) {
     return Outcome::kInterrupted;
@@ -351,11 +352,11 @@ std::string safe(const std::string & text)
   return quorvex_examples::printable(text, std::numeric_limits<size_t>::max(), true);
 }
 
-// Sends one request and waits for its reply, reconnecting and sending again after a timeout as
-// --retries allows; prints the reply and checks it.
+// Sends one request and waits for its reply, reconnecting and sending again after a timeout, or
+// after a search that found no server, as --retries allows; prints the reply and checks it.
 template<typename RequestT, typename ResponseT, typename CheckT>
 Outcome call(
-  const Options & options, Connections & connections,
+  const Options & options, std::unique_ptr<Connection> & connection,
   quorvex_examples::ServiceClient Connection::* client, const char * service,
   const RequestT & request, ResponseT & response, CheckT check)
 {
@@ -371,18 +372,23 @@ Outcome call(
   bool answered = false;
   for (int64_t attempt = 0; !answered; ++attempt) {
     if (attempt > 0) {
-      const Outcome connected = connect(options, connections);
+      const Outcome connected = connect(options, connection);
+      if (connected == Outcome::kNoServer && attempt < options.retries) {
+        std::cerr << "quorvex_planning_client: " << service << ": looking for the server again " <<
+          "(retry " << attempt + 1 << " of " << options.retries << ")\n";
+        continue;
+      }
       if (connected != Outcome::kDone) {
         return connected;
       }
       start = std::chrono::steady_clock::now();
     }
     eprosima::fastrtps::rtps::SampleIdentity request_id;
-    if (!((*connections.current).*client).send_request(sent, request_id)) {
+    if (!((*connection).*client).send_request(sent, request_id)) {
       std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
       return Outcome::kFailed;
     }
-    answered = ((*connections.current).*client).wait_for_response(
+    answered = ((*connection).*client).wait_for_response(
       request_id, received, timeout, stop_requested);
     if (stop_requested()) {
       return Outcome::kInterrupted;
@@ -428,8 +434,8 @@ Outcome call(
 
 int run(const Options & options)
 {
-  Connections connections;
-  Outcome outcome = connect(options, connections);
+  std::unique_ptr<Connection> connection;
+  Outcome outcome = connect(options, connection);
   if (outcome != Outcome::kDone) {
     return outcome == Outcome::kNoServer ? kNoServer : kInterrupted + g_stop_signal;
   }
@@ -440,11 +446,11 @@ int run(const Options & options)
     for (int service = 0; service < 2; ++service) {
       outcome = service == 0 ?
         call(
-        options, connections, &Connection::plan_motion, "PlanMotion",
+        options, connection, &Connection::plan_motion, "PlanMotion",
         plan_motion_request(options, round), plan_response,
         quorvex_examples::check_plan_motion_response) :
         call(
-        options, connections, &Connection::solve_ik, "SolveIK", solve_ik_request(options, round),
+        options, connection, &Connection::solve_ik, "SolveIK", solve_ik_request(options, round),
         ik_response, quorvex_examples::check_solve_ik_response);
       if (outcome == Outcome::kInterrupted) {
         return kInterrupted + g_stop_signal;
@@ -479,11 +485,13 @@ int main(int argc, char ** argv)
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
     std::cerr << "quorvex_planning_client: " << note << " (this demo uses shared memory only)\n";
   }
-  // A stopped client must delete its participant, or its shared memory stays in /dev/shm.
+  // A stopped client must delete its participant, or its shared memory stays in /dev/shm. A
+  // closed standard output (`| head -1`) stops it the same way: its answers have no reader left.
   struct sigaction action = {};
   action.sa_handler = request_stop;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGPIPE, &action, nullptr);
 
   try {
     const int status = run(options);

@@ -46,9 +46,12 @@ extern "C" void request_stop([[maybe_unused]] int signal_number)
 // vanished never acknowledges, so this is short.
 constexpr std::chrono::milliseconds kFinalDeliveryWait{1000};
 // Replies waiting for their client's reply reader, per service; beyond, the oldest is dropped.
+// Their bytes are bounded too, by --max-held-reply-bytes: a request naming a reader that never
+// appears costs at most that much, however large the answer it asks for.
 constexpr size_t kMaxWaitingReplies = 64;
-// A request larger than this is refused when memory it held is given back to the system.
-constexpr size_t kLargeRequestBytes = 1u << 20;
+// When at least this much memory was freed at once (a large refused request, replies released),
+// it is given back to the system now rather than when malloc sees fit.
+constexpr size_t kTrimBytes = size_t{8} << 20;
 
 struct Options
 {
@@ -59,6 +62,7 @@ struct Options
   int64_t max_request_bytes = 4 << 20;
   int64_t max_text_bytes = quorvex_examples::kDefaultMaxTextBytes;
   int64_t reply_wait_ms = 1000;
+  int64_t max_held_reply_bytes = int64_t{64} << 20;
 };
 
 const char kUsage[] =
@@ -74,7 +78,10 @@ const char kUsage[] =
   "  --max-text-bytes N     refuse SolveIK requests with a longer text member,\n"
   "                         1..1048576 (default 4096)\n"
   "  --reply-wait-ms N      how long a reply waits for its client's reply reader to be\n"
-  "                         discovered, 0..60000 (default 1000)\n";
+  "                         discovered, 0..60000 (default 1000)\n"
+  "  --max-held-reply-bytes N\n"
+  "                         bytes of replies kept per service for clients that have not\n"
+  "                         acknowledged them yet, 1048576..4294967296 (default 67108864)\n";
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
@@ -105,6 +112,8 @@ bool parse_options(int argc, char ** argv, Options & options)
       number = &options.max_text_bytes, min = 1, max = 1 << 20;
     } else if (name == "--reply-wait-ms") {
       number = &options.reply_wait_ms, max = 60000;
+    } else if (name == "--max-held-reply-bytes") {
+      number = &options.max_held_reply_bytes, min = int64_t{1} << 20, max = int64_t{1} << 32;
     } else if (name != "--pose-dir") {
       std::cerr << "quorvex_planning_server: unknown option " <<
         quorvex_examples::printable(name, 100) << "\n";
@@ -152,9 +161,17 @@ const rosidl_service_type_support_t * fastcdr_handle()
     rosidl_typesupport_fastrtps_cpp::typesupport_identifier);
 }
 
+// What a service keeps of the replies its clients have not acknowledged yet.
+quorvex_examples::ReplyRetention retention(const Options & options)
+{
+  quorvex_examples::ReplyRetention retention;
+  retention.max_bytes = static_cast<size_t>(options.max_held_reply_bytes);
+  return retention;
+}
+
 // One service: takes its requests as they arrive, answers each at once and, when the client's
 // reply reader is not discovered yet, keeps the reply aside for a short while instead of making
-// every other request wait for it.
+// every other request wait for it. Replies go only to the reader their request names.
 template<typename ServiceT>
 class Service
 {
@@ -165,14 +182,17 @@ public:
   using Answer = std::function<std::string(const Request &, Response &)>;
 
   Service(
-    eprosima::fastdds::dds::DomainParticipant * participant, const char * service_name,
+    eprosima::fastrtps::rtps::RTPSParticipant * participant, const char * service_name,
     const char * label, const rosidl_service_type_support_t * handle,
     quorvex_examples::DataSignal * signal, const Options & options, Answer answer)
   : server_(participant, service_name, handle,
       quorvex_examples::record_lifecycle<Request>(), quorvex_examples::record_lifecycle<Response>(),
-      signal, static_cast<uint32_t>(options.max_request_bytes)),
+      signal, static_cast<uint32_t>(options.max_request_bytes), retention(options)),
     label_(label), max_request_bytes_(options.max_request_bytes),
-    reply_wait_(options.reply_wait_ms), answer_(answer)
+    retention_(retention(options)),
+    reply_wait_(options.reply_wait_ms), answer_(answer),
+    response_callbacks_(quorvex_examples::fastcdr_message_callbacks(
+        quorvex_examples::fastcdr_service_callbacks(handle)->response_members_))
   {
   }
 
@@ -197,23 +217,41 @@ public:
       what = answer_(request, response);
     }
     std::string delivery;
-    if (server_.reply_reader_ready(header)) {
+    if (header.reply_reader == eprosima::fastrtps::rtps::GUID_t::unknown()) {
+      delivery = " [reply dropped: the request names no reply reader]";
+    } else if (server_.reply_reader_ready(header)) {
       delivery = server_.send_response(header, &response) ? "" : " [the reply could not be sent]";
     } else {
-      if (waiting_.size() == kMaxWaitingReplies) {
+      const size_t bytes = response_callbacks_->get_serialized_size(&response);
+      // A single reply over the byte bound still waits, alone.
+      while (!waiting_.empty() && (waiting_.size() == kMaxWaitingReplies ||
+        waiting_bytes_ + bytes > retention_.max_bytes))
+      {
         log_dropped(waiting_.front(), "too many replies wait for their readers");
-        waiting_.pop_front();
+        forget_front();
       }
-      waiting_.push_back({header, std::move(response), number, Clock::now() + reply_wait_});
+      waiting_.push_back({header, std::move(response), number, Clock::now() + reply_wait_, bytes});
+      waiting_bytes_ += bytes;
       delivery = " [reply waits for the client's reply reader]";
     }
     std::cout << label_ << " #" << number << ": " << what << delivery << " (" <<
       elapsed_ms(start) << " ms)" << std::endl;
-    if (header.refused_bytes > kLargeRequestBytes) {
-      // The payload was freed; give the pages back now rather than when malloc sees fit.
+    log_given_up();
+    if (header.refused_bytes > kTrimBytes) {
       malloc_trim(0);
     }
     return true;
+  }
+
+  // Forgets the replies their readers acknowledged, and says which were given up on.
+  void release_acknowledged()
+  {
+    const size_t kept_before = server_.kept().bytes;
+    server_.release_acknowledged();
+    log_given_up();
+    if (kept_before >= server_.kept().bytes + kTrimBytes) {
+      malloc_trim(0);
+    }
   }
 
   // Sends the replies whose readers appeared meanwhile and drops those that waited too long.
@@ -225,11 +263,13 @@ public:
         if (!server_.send_response(reply->header, &reply->response)) {
           log_dropped(*reply, "the reply could not be sent");
         }
+        waiting_bytes_ -= reply->bytes;
         reply = waiting_.erase(reply);
       } else if (now >= reply->deadline) {
         log_dropped(
           *reply, "the client's reply reader did not appear within " +
           std::to_string(reply_wait_.count()) + " ms");
+        waiting_bytes_ -= reply->bytes;
         reply = waiting_.erase(reply);
       } else {
         ++reply;
@@ -246,6 +286,7 @@ public:
       log_dropped(reply, "the server is stopping");
     }
     waiting_.clear();
+    waiting_bytes_ = 0;
   }
 
   bool wait_for_acknowledgments(std::chrono::milliseconds timeout)
@@ -260,19 +301,41 @@ private:
     Response response;
     int64_t number;
     Clock::time_point deadline;
+    size_t bytes;  // serialized
   };
+
+  void forget_front()
+  {
+    waiting_bytes_ -= waiting_.front().bytes;
+    waiting_.pop_front();
+  }
 
   void log_dropped(const WaitingReply & reply, const std::string & why)
   {
     std::cout << label_ << " #" << reply.number << ": reply dropped: " << why << std::endl;
   }
 
+  void log_given_up()
+  {
+    const quorvex_examples::ReplyCount given_up = server_.take_given_up();
+    if (given_up.replies > 0) {
+      std::cout << label_ << ": stopped resending " << given_up.replies <<
+        " unacknowledged replies (" << given_up.bytes << " bytes); replies are kept for their " <<
+        "readers at most " << retention_.max_age.count() << " ms, " <<
+        retention_.max_replies << " and " << retention_.max_bytes <<
+        " bytes (--max-held-reply-bytes) at a time" << std::endl;
+    }
+  }
+
   quorvex_examples::ServiceServer server_;
   const char * label_;
   int64_t max_request_bytes_;
+  quorvex_examples::ReplyRetention retention_;
   std::chrono::milliseconds reply_wait_;
   Answer answer_;
+  const message_type_support_callbacks_t * response_callbacks_;
   std::deque<WaitingReply> waiting_;
+  size_t waiting_bytes_ = 0;
 };
 
 }  // namespace
@@ -299,9 +362,11 @@ int main(int argc, char ** argv)
   action.sa_handler = request_stop;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  // A closed log pipe must not stop the planner: writes to it fail instead, and the log is lost.
+  signal(SIGPIPE, SIG_IGN);
 
   try {
-    quorvex_examples::LoopbackParticipant participant(
+    quorvex_examples::LoopbackRtpsParticipant participant(
       static_cast<uint32_t>(options.domain), "quorvex_planning_server");
     quorvex_examples::DataSignal requests_arrived;
     using quorvex::srv::PlanMotion_Request;
@@ -335,6 +400,7 @@ int main(int argc, char ** argv)
       std::endl;
 
     int64_t served = 0;
+    bool log_lost = false;
     auto done = [&]() {
         return g_stop_requests != 0 || (options.requests > 0 && served >= options.requests);
       };
@@ -357,6 +423,13 @@ int main(int argc, char ** argv)
       }
       plan_motion.send_waiting();
       solve_ik.send_waiting();
+      plan_motion.release_acknowledged();
+      solve_ik.release_acknowledged();
+      if (!std::cout && !log_lost) {
+        log_lost = true;
+        std::cerr <<
+          "quorvex_planning_server: standard output is closed; serving on without a log\n";
+      }
     }
     plan_motion.drop_waiting();
     solve_ik.drop_waiting();

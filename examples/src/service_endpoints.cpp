@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -18,8 +22,23 @@
 #include "fastdds/dds/subscriber/qos/SubscriberQos.hpp"
 #include "fastdds/dds/topic/TypeSupport.hpp"
 #include "fastdds/dds/topic/qos/TopicQos.hpp"
-#include "fastdds/rtps/common/InstanceHandle.h"
+#include "fastdds/rtps/RTPSDomain.h"
+#include "fastdds/rtps/attributes/HistoryAttributes.h"
+#include "fastdds/rtps/attributes/ReaderAttributes.h"
+#include "fastdds/rtps/attributes/WriterAttributes.h"
+#include "fastdds/rtps/common/CacheChange.h"
+#include "fastdds/rtps/common/MatchingInfo.h"
 #include "fastdds/rtps/common/WriteParams.h"
+#include "fastdds/rtps/history/ReaderHistory.h"
+#include "fastdds/rtps/history/WriterHistory.h"
+#include "fastdds/rtps/interfaces/IReaderDataFilter.hpp"
+#include "fastdds/rtps/reader/RTPSReader.h"
+#include "fastdds/rtps/reader/ReaderListener.h"
+#include "fastdds/rtps/writer/RTPSWriter.h"
+#include "fastdds/rtps/writer/WriterListener.h"
+#include "fastrtps/attributes/TopicAttributes.h"
+#include "fastrtps/qos/ReaderQos.h"
+#include "fastrtps/qos/WriterQos.h"
 
 namespace quorvex_examples
 {
@@ -31,19 +50,18 @@ using ReturnCode_t = eprosima::fastrtps::types::ReturnCode_t;
 namespace
 {
 
-// Reliable and volatile as ROS 2's default service profile, with histories sized for the load
-// the demo is tested at (32 clients of each service, each with one request in flight): every
-// client's reply reader receives every client's replies, so ROS 2's usual 10 samples would let
-// a burst of other clients' replies push a client's own reply out before it is taken.
+// Reliable and volatile as ROS 2's default service profile. A server takes up to this many
+// requests per service before their writers must wait for it (32 clients are tested at once).
 constexpr int32_t kRequestHistory = 256;
-constexpr int32_t kReplyHistory = 256;
-// A client has one request in flight. A server's reply history holds replies until each reader
-// has them, and every client's reader gets every client's replies: a client starved of CPU for a
-// moment falls behind by the others' replies, and a reply pushed out of the history before it
-// got it is lost to it. 64 was seen to lose one reply in 1,280 with 32 clients; a vanished
-// reader keeps at most this many alive until it is found gone.
+// A client has one request in flight.
 constexpr int32_t kClientRequestHistory = 10;
-constexpr int32_t kServerReplyHistory = 256;
+// A server that sends every reply to every reader, as ROS 2's do, makes a client's reply reader
+// receive the other clients' replies: ROS 2's usual 10 samples would let a burst of them push a
+// client's own reply out before it is taken.
+constexpr int32_t kReplyHistory = 256;
+// How often a server offers the replies not yet acknowledged: a reply lost on the way (a full
+// shared-memory segment) is sent again this soon, well within a client's patience.
+constexpr int32_t kHeartbeatPeriodMs = 200;
 
 std::string without_leading_slash(const std::string & name)
 {
@@ -113,11 +131,6 @@ std::string reply_topic_name(const std::string & service_name)
   return "rr/" + without_leading_slash(service_name) + "Reply";
 }
 
-void DataSignal::on_data_available(dds::DataReader *)
-{
-  notify();
-}
-
 void DataSignal::notify()
 {
   {
@@ -135,41 +148,18 @@ bool DataSignal::wait_for(std::chrono::milliseconds timeout)
   return arrived;
 }
 
-void MatchedReaders::on_publication_matched(
-  dds::DataWriter *, const dds::PublicationMatchedStatus & status)
-{
-  const rtps::GUID_t reader = rtps::iHandle2GUID(status.last_subscription_handle);
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (status.current_count_change > 0) {
-      readers_.insert(reader);
-    } else if (status.current_count_change < 0) {
-      readers_.erase(reader);
-    }
-  }
-  changed_.notify_all();
-}
-
-bool MatchedReaders::wait_for(const rtps::GUID_t & reader, std::chrono::milliseconds timeout)
-{
-  std::unique_lock<std::mutex> lock(mutex_);
-  return changed_.wait_for(lock, timeout, [this, &reader] {return readers_.count(reader) > 0;});
-}
-
 ServiceEndpoints::ServiceEndpoints(
   dds::DomainParticipant * participant,
   const std::string & writer_topic, const rosidl_message_type_support_t * writer_type,
   RecordLifecycle writer_records, int32_t writer_depth,
   const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
   RecordLifecycle reader_records, int32_t reader_depth,
-  dds::DataReaderListener * reader_listener, dds::DataWriterListener * writer_listener)
+  dds::DataReaderListener * reader_listener)
 : participant_(participant)
 {
   // On failure the participant's own teardown deletes whatever was created here.
   writer_topic_ = find_or_create_topic(participant_, writer_topic, writer_type, writer_records);
   reader_topic_ = find_or_create_topic(participant_, reader_topic, reader_type, reader_records);
-  reader_type_ = dynamic_cast<MessageTopicType *>(
-    participant_->find_type(reader_topic_->get_type_name()).get());
   publisher_ = participant_->create_publisher(dds::PublisherQos());
   subscriber_ = participant_->create_subscriber(dds::SubscriberQos());
   if (publisher_ == nullptr || subscriber_ == nullptr) {
@@ -179,11 +169,8 @@ ServiceEndpoints::ServiceEndpoints(
     dds::StatusMask::data_available() : dds::StatusMask::none();
   reader_ = subscriber_->create_datareader(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
-  const dds::StatusMask match_mask = writer_listener != nullptr ?
-    dds::StatusMask::publication_matched() : dds::StatusMask::none();
-  writer_ = publisher_->create_datawriter(
-    writer_topic_, service_writer_qos(writer_depth), writer_listener, match_mask);
-  if (reader_ == nullptr || writer_ == nullptr || reader_type_ == nullptr) {
+  writer_ = publisher_->create_datawriter(writer_topic_, service_writer_qos(writer_depth));
+  if (reader_ == nullptr || writer_ == nullptr) {
     throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
   }
 }
@@ -200,56 +187,406 @@ ServiceEndpoints::~ServiceEndpoints()
   participant_->delete_topic(writer_topic_);
 }
 
-ServiceServer::ServiceServer(
-  dds::DomainParticipant * participant, const std::string & service_name,
-  const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
-  RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes)
-: endpoints_(
-    participant,
-    reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
-    response_records, kServerReplyHistory,
-    request_topic_name(service_name), fastcdr_service_callbacks(handle)->request_members_,
-    request_records, kRequestHistory,
-    signal, &matched_)
+// Everything of a server on Fast DDS's RTPS layer. Fast DDS calls the listeners and the filter
+// with the endpoint's mutex held, so that mutex always comes before `mutex_`, and nothing here
+// calls Fast DDS while holding `mutex_`.
+class ServiceServer::Impl : public rtps::ReaderListener, public rtps::WriterListener,
+  public eprosima::fastdds::rtps::IReaderDataFilter
 {
-  endpoints_.reader_type()->refuse_payloads_over(max_request_bytes);
+public:
+  Impl(
+    rtps::RTPSParticipant * participant, const std::string & service_name,
+    const service_type_support_callbacks_t * service, RecordLifecycle request_records,
+    RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes,
+    const ReplyRetention & retention);
+  ~Impl() override;
+  Impl(const Impl &) = delete;
+  Impl & operator=(const Impl &) = delete;
+
+  bool take_request(void * request, RequestHeader & header);
+  bool reply_reader_ready(const rtps::GUID_t & reader);
+  bool send_response(const RequestHeader & header, const void * response);
+  // Forgets the acknowledged replies, then the oldest until `bytes` and `replies` more fit.
+  void release(size_t bytes, size_t replies);
+  ReplyCount kept();
+  ReplyCount take_given_up();
+  bool wait_for_acknowledgments(std::chrono::milliseconds timeout);
+
+  void onNewCacheChangeAdded(rtps::RTPSReader *, const rtps::CacheChange_t * const) override;
+  using rtps::WriterListener::onWriterMatched;
+  void onWriterMatched(rtps::RTPSWriter *, rtps::MatchingInfo & info) override;
+  bool is_relevant(const rtps::CacheChange_t & change, const rtps::GUID_t & reader) const override;
+
+private:
+  struct KeptReply
+  {
+    rtps::GUID_t reader;
+    size_t bytes;
+    std::chrono::steady_clock::time_point sent;
+  };
+
+  void remove_endpoints();
+  std::chrono::steady_clock::time_point sent_at(const rtps::CacheChange_t * change);
+  // Forgets the turns of writers that have no request waiting.
+  void forget_idle_writers();
+  rtps::History::iterator forget(rtps::History::const_iterator change, bool given_up);
+
+  rtps::RTPSParticipant * participant_;
+  MessageTopicType request_type_;
+  MessageTopicType response_type_;
+  DataSignal * signal_;
+  uint32_t max_request_bytes_;
+  ReplyRetention retention_;
+  rtps::ReaderHistory request_history_;
+  rtps::WriterHistory reply_history_;
+  rtps::RTPSReader * reader_ = nullptr;
+  rtps::RTPSWriter * writer_ = nullptr;
+  // When each request writer was last served; touched only under the reader's mutex.
+  std::map<rtps::GUID_t, uint64_t> last_turns_;
+  uint64_t turns_ = 0;
+
+  mutable std::mutex mutex_;
+  std::set<rtps::GUID_t> matched_readers_;
+  // The reader each reply in the history is for, and its size.
+  std::map<const rtps::CacheChange_t *, KeptReply> kept_;
+  ReplyCount kept_count_;
+  ReplyCount given_up_;
+};
+
+ServiceServer::Impl::Impl(
+  rtps::RTPSParticipant * participant, const std::string & service_name,
+  const service_type_support_callbacks_t * service, RecordLifecycle request_records,
+  RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes,
+  const ReplyRetention & retention)
+: participant_(participant),
+  request_type_(service->request_members_, request_records),
+  response_type_(service->response_members_, response_records),
+  signal_(signal),
+  max_request_bytes_(max_request_bytes),
+  retention_(retention),
+  // Payload memory is taken per sample and given back with it: sizes vary by orders of magnitude.
+  request_history_(rtps::HistoryAttributes(
+      rtps::DYNAMIC_RESERVE_MEMORY_MODE, request_type_.m_typeSize, 1, kRequestHistory)),
+  reply_history_(rtps::HistoryAttributes(
+      rtps::DYNAMIC_RESERVE_MEMORY_MODE, response_type_.m_typeSize, 1,
+      static_cast<int32_t>(std::clamp<size_t>(
+        retention.max_replies, 1, std::numeric_limits<int32_t>::max()))))
+{
+  if (participant_ == nullptr || signal_ == nullptr) {
+    throw std::invalid_argument("a server needs a participant and a signal");
+  }
+  rtps::ReaderAttributes reader_attributes;
+  reader_attributes.endpoint.reliabilityKind = rtps::RELIABLE;
+  reader_attributes.endpoint.durabilityKind = rtps::VOLATILE;
+  reader_attributes.endpoint.topicKind = rtps::NO_KEY;
+  rtps::WriterAttributes writer_attributes;
+  writer_attributes.endpoint.reliabilityKind = rtps::RELIABLE;
+  writer_attributes.endpoint.durabilityKind = rtps::VOLATILE;
+  writer_attributes.endpoint.topicKind = rtps::NO_KEY;
+  writer_attributes.times.heartbeatPeriod = eprosima::fastrtps::Duration_t(
+    0, kHeartbeatPeriodMs * 1000000u);
+  reader_ = rtps::RTPSDomain::createRTPSReader(
+    participant_, reader_attributes, &request_history_, this);
+  writer_ = rtps::RTPSDomain::createRTPSWriter(
+    participant_, writer_attributes, &reply_history_, this);
+  if (reader_ == nullptr || writer_ == nullptr) {
+    remove_endpoints();
+    throw std::runtime_error("Fast DDS refused to create the endpoints of " + service_name);
+  }
+  // Before the writer is announced, so that no reader is ever matched without it.
+  writer_->reader_data_filter(this);
+
+  const std::string request_topic_text = request_topic_name(service_name);
+  const std::string reply_topic_text = reply_topic_name(service_name);
+  eprosima::fastrtps::TopicAttributes request_topic(
+    request_topic_text.c_str(), request_type_.getName(), rtps::NO_KEY);
+  eprosima::fastrtps::TopicAttributes reply_topic(
+    reply_topic_text.c_str(), response_type_.getName(), rtps::NO_KEY);
+  for (auto * topic : {&request_topic, &reply_topic}) {
+    // These types have no type object to describe them; peers match them by name.
+    topic->auto_fill_type_object = false;
+    topic->auto_fill_type_information = false;
+  }
+  eprosima::fastrtps::ReaderQos reader_qos;
+  reader_qos.m_reliability.kind = eprosima::fastrtps::RELIABLE_RELIABILITY_QOS;
+  reader_qos.m_durability.kind = eprosima::fastrtps::VOLATILE_DURABILITY_QOS;
+  eprosima::fastrtps::WriterQos writer_qos;
+  writer_qos.m_reliability.kind = eprosima::fastrtps::RELIABLE_RELIABILITY_QOS;
+  writer_qos.m_durability.kind = eprosima::fastrtps::VOLATILE_DURABILITY_QOS;
+  if (!participant_->registerReader(reader_, request_topic, reader_qos) ||
+    !participant_->registerWriter(writer_, reply_topic, writer_qos))
+  {
+    remove_endpoints();
+    throw std::runtime_error("Fast DDS refused to announce the endpoints of " + service_name);
+  }
 }
 
-bool ServiceServer::take_request(void * request, RequestHeader & header)
+ServiceServer::Impl::~Impl()
 {
-  dds::SampleInfo info;
-  // The type decodes in this thread, during the take, so the refusal it notes is this sample's.
-  while (endpoints_.reader()->take_next_sample(request, &info) == ReturnCode_t::RETCODE_OK) {
-    const uint32_t refused_bytes = endpoints_.reader_type()->take_refused_size();
-    if (info.valid_data) {
-      header.request_id = info.sample_identity;
-      // A ROS 2 client names its reply reader here.
-      header.reply_reader = info.related_sample_identity.writer_guid();
-      header.refused_bytes = refused_bytes;
+  remove_endpoints();
+}
+
+void ServiceServer::Impl::remove_endpoints()
+{
+  // They call this object back until they are gone; the histories outlive them.
+  if (writer_ != nullptr) {
+    rtps::RTPSDomain::removeRTPSWriter(writer_);
+    writer_ = nullptr;
+  }
+  if (reader_ != nullptr) {
+    rtps::RTPSDomain::removeRTPSReader(reader_);
+    reader_ = nullptr;
+  }
+}
+
+bool ServiceServer::Impl::take_request(void * request, RequestHeader & header)
+{
+  std::lock_guard<eprosima::fastrtps::RecursiveTimedMutex> lock(reader_->getMutex());
+  for (;; ) {
+    // Writers take turns, oldest request first within each: one client's burst of requests does
+    // not make another client's request wait behind all of it.
+    auto chosen = request_history_.changesEnd();
+    uint64_t chosen_turn = std::numeric_limits<uint64_t>::max();
+    for (auto change = request_history_.changesBegin(); change != request_history_.changesEnd();
+      ++change)
+    {
+      if (!(*change)->is_fully_assembled()) {
+        continue;
+      }
+      const auto served = last_turns_.find((*change)->writerGUID);
+      const uint64_t turn = served == last_turns_.end() ? 0 : served->second;
+      if (turn < chosen_turn) {
+        chosen = change;
+        chosen_turn = turn;
+      }
+    }
+    if (chosen == request_history_.changesEnd()) {
+      return false;
+    }
+    rtps::CacheChange_t * sample = *chosen;
+    last_turns_[sample->writerGUID] = ++turns_;
+    bool usable = sample->kind == rtps::ALIVE;
+    header.request_id = rtps::SampleIdentity();
+    header.request_id.writer_guid(sample->writerGUID);
+    header.request_id.sequence_number(sample->sequenceNumber);
+    // A ROS 2 client names its reply reader here.
+    header.reply_reader = sample->write_params.sample_identity().writer_guid();
+    header.refused_bytes = 0;
+    if (usable && max_request_bytes_ != 0 &&
+      sample->serializedPayload.length > max_request_bytes_)
+    {
+      // Decoding would allocate as much again, only for the request to be refused.
+      header.refused_bytes = sample->serializedPayload.length;
+    } else if (usable) {
+      // A truncated or forged payload is skipped.
+      usable = request_type_.deserialize(&sample->serializedPayload, request);
+    }
+    request_history_.remove_change(chosen);
+    if (last_turns_.size() > 4 * static_cast<size_t>(kRequestHistory)) {
+      forget_idle_writers();
+    }
+    if (usable) {
       return true;
     }
   }
+}
+
+void ServiceServer::Impl::forget_idle_writers()
+{
+  std::set<rtps::GUID_t> waiting;
+  for (auto change = request_history_.changesBegin(); change != request_history_.changesEnd();
+    ++change)
+  {
+    waiting.insert((*change)->writerGUID);
+  }
+  for (auto writer = last_turns_.begin(); writer != last_turns_.end(); ) {
+    writer = waiting.count(writer->first) > 0 ? std::next(writer) : last_turns_.erase(writer);
+  }
+}
+
+bool ServiceServer::Impl::reply_reader_ready(const rtps::GUID_t & reader)
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  return matched_readers_.count(reader) > 0;
+}
+
+bool ServiceServer::Impl::send_response(const RequestHeader & header, const void * response)
+{
+  if (header.reply_reader == rtps::GUID_t::unknown()) {
+    return false;
+  }
+  // Fast DDS's type interface only reads the sample; it just predates const.
+  void * data = const_cast<void *>(response);
+  const uint32_t size = response_type_.getSerializedSizeProvider(data)();
+  release(size, 1);
+  rtps::CacheChange_t * change = writer_->new_change([size]() {return size;}, rtps::ALIVE);
+  if (change == nullptr) {
+    return false;
+  }
+  if (!response_type_.serialize(data, &change->serializedPayload)) {
+    writer_->release_change(change);
+    return false;
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    kept_[change] = KeptReply{
+      header.reply_reader, change->serializedPayload.length, std::chrono::steady_clock::now()};
+    kept_count_.replies += 1;
+    kept_count_.bytes += change->serializedPayload.length;
+  }
+  rtps::WriteParams params;
+  params.related_sample_identity(header.request_id);
+  if (reply_history_.add_change(change, params)) {
+    return true;
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    kept_.erase(change);
+    kept_count_.replies -= 1;
+    kept_count_.bytes -= change->serializedPayload.length;
+  }
+  writer_->release_change(change);
   return false;
+}
+
+void ServiceServer::Impl::release(size_t bytes, size_t replies)
+{
+  std::lock_guard<eprosima::fastrtps::RecursiveTimedMutex> lock(writer_->getMutex());
+  for (auto change = reply_history_.changesBegin(); change != reply_history_.changesEnd(); ) {
+    // A reply no matched reader awaits counts as acknowledged: its reader is gone.
+    change = writer_->is_acked_by_all(*change) ? forget(change, false) : std::next(change);
+  }
+  const auto oldest_kept = std::chrono::steady_clock::now() - retention_.max_age;
+  while (reply_history_.changesBegin() != reply_history_.changesEnd()) {
+    const ReplyCount now = kept();
+    if (now.replies + replies <= retention_.max_replies &&
+      now.bytes + bytes <= retention_.max_bytes &&
+      sent_at(*reply_history_.changesBegin()) >= oldest_kept)
+    {
+      break;
+    }
+    forget(reply_history_.changesBegin(), true);
+  }
+}
+
+rtps::History::iterator ServiceServer::Impl::forget(
+  rtps::History::const_iterator change, bool given_up)
+{
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto kept = kept_.find(*change);
+    if (kept != kept_.end()) {
+      kept_count_.replies -= 1;
+      kept_count_.bytes -= kept->second.bytes;
+      if (given_up) {
+        given_up_.replies += 1;
+        given_up_.bytes += kept->second.bytes;
+      }
+      kept_.erase(kept);
+    }
+  }
+  return reply_history_.remove_change(change);
+}
+
+std::chrono::steady_clock::time_point ServiceServer::Impl::sent_at(
+  const rtps::CacheChange_t * change)
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto kept = kept_.find(change);
+  return kept == kept_.end() ? std::chrono::steady_clock::time_point() : kept->second.sent;
+}
+
+ReplyCount ServiceServer::Impl::kept()
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  return kept_count_;
+}
+
+ReplyCount ServiceServer::Impl::take_given_up()
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  const ReplyCount given_up = given_up_;
+  given_up_ = ReplyCount();
+  return given_up;
+}
+
+bool ServiceServer::Impl::wait_for_acknowledgments(std::chrono::milliseconds timeout)
+{
+  return writer_->wait_for_all_acked(
+    eprosima::fastrtps::Duration_t(static_cast<long double>(timeout.count()) / 1000.0L));
+}
+
+void ServiceServer::Impl::onNewCacheChangeAdded(
+  rtps::RTPSReader *, const rtps::CacheChange_t * const)
+{
+  signal_->notify();
+}
+
+void ServiceServer::Impl::onWriterMatched(rtps::RTPSWriter *, rtps::MatchingInfo & info)
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (info.status == rtps::MATCHED_MATCHING) {
+    matched_readers_.insert(info.remoteEndpointGuid);
+  } else {
+    matched_readers_.erase(info.remoteEndpointGuid);
+  }
+}
+
+bool ServiceServer::Impl::is_relevant(
+  const rtps::CacheChange_t & change, const rtps::GUID_t & reader) const
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto kept = kept_.find(&change);
+  return kept != kept_.end() && kept->second.reader == reader;
+}
+
+ServiceServer::ServiceServer(
+  rtps::RTPSParticipant * participant, const std::string & service_name,
+  const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
+  RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes,
+  const ReplyRetention & retention)
+: impl_(std::make_unique<Impl>(
+      participant, service_name, fastcdr_service_callbacks(handle), request_records,
+      response_records, signal, max_request_bytes, retention))
+{
+}
+
+ServiceServer::~ServiceServer() = default;
+
+bool ServiceServer::take_request(void * request, RequestHeader & header)
+{
+  return impl_->take_request(request, header);
 }
 
 bool ServiceServer::reply_reader_ready(const RequestHeader & header)
 {
-  return header.reply_reader == rtps::GUID_t::unknown() ||
-         matched_.wait_for(header.reply_reader, std::chrono::milliseconds(0));
+  return header.reply_reader != rtps::GUID_t::unknown() &&
+         impl_->reply_reader_ready(header.reply_reader);
 }
 
 bool ServiceServer::send_response(const RequestHeader & header, const void * response)
 {
-  rtps::WriteParams params;
-  params.related_sample_identity(header.request_id);
-  // Fast DDS only reads the sample; its interface just predates const.
-  return endpoints_.writer()->write(const_cast<void *>(response), params);
+  return impl_->send_response(header, response);
+}
+
+void ServiceServer::release_acknowledged()
+{
+  impl_->release(0, 0);
+}
+
+ReplyCount ServiceServer::kept()
+{
+  return impl_->kept();
+}
+
+ReplyCount ServiceServer::take_given_up()
+{
+  return impl_->take_given_up();
 }
 
 bool ServiceServer::wait_for_acknowledgments(std::chrono::milliseconds timeout)
 {
-  const eprosima::fastrtps::Duration_t wait(static_cast<long double>(timeout.count()) / 1000.0L);
-  return endpoints_.writer()->wait_for_acknowledgments(wait) == ReturnCode_t::RETCODE_OK;
+  return impl_->wait_for_acknowledgments(timeout);
 }
 
 // Own replies kept at most: one per request in flight, plus late ones to requests given up on.
@@ -331,7 +668,7 @@ ServiceClient::ServiceClient(
     request_records, kClientRequestHistory,
     reply_topic_name(service_name), fastcdr_service_callbacks(handle)->response_members_,
     response_records, kReplyHistory,
-    &sorter_, nullptr)
+    &sorter_)
 {
   sorter_.set_own_writer(endpoints_.writer()->guid());
 }

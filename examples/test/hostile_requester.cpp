@@ -5,11 +5,20 @@
 // checks that each gets success false with a reason in a bounded reply.
 // Usage: hostile_requester --domain N --dir POSE_DIR
 //        hostile_requester --domain N --phantoms COUNT
+//        hostile_requester --domain N --silent COUNT
+//        hostile_requester --domain N --race FILE --entries E --seconds S
 // POSE_DIR is one of the server's pose directories; it holds sample_poses.txt, unreadable.txt
 // (mode 000), fifo (a FIFO) and link_out (a link to a file outside it). With --phantoms it only
 // sends COUNT PlanMotion requests that name a reply reader that does not exist, and leaves.
+// With --silent it sends COUNT PlanMotion requests of 1,000 joints that name, as their reply
+// reader, a reader that never takes and has room for one sample (a reader on both reply topics),
+// then holds until SIGINT or SIGTERM. With --race it asks for FILE over and over for S seconds
+// and fails when a reply describes a file with other than E entries (a file it must not see).
+
+#include <signal.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <iostream>
@@ -17,6 +26,8 @@
 #include <thread>
 #include <vector>
 
+#include "fastdds/dds/subscriber/qos/DataReaderQos.hpp"
+#include "fastdds/dds/subscriber/qos/SubscriberQos.hpp"
 #include "fastdds/rtps/common/WriteParams.h"
 #include "nlohmann/json.hpp"
 #include "quorvex/srv/detail/plan_motion__rosidl_typesupport_fastrtps_cpp.hpp"
@@ -97,7 +108,7 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
     participant, quorvex_examples::request_topic_name("/plan_motion"), service->request_members_,
     record_lifecycle<PlanMotion_Request>(), 10,
     quorvex_examples::reply_topic_name("/plan_motion"), service->response_members_,
-    record_lifecycle<PlanMotion_Response>(), 10, nullptr, nullptr);
+    record_lifecycle<PlanMotion_Response>(), 10, nullptr);
   eprosima::fastdds::dds::PublicationMatchedStatus matched;
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
   while (endpoints.writer()->get_publication_matched_status(matched), matched.current_count == 0) {
@@ -122,13 +133,135 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
          eprosima::fastrtps::types::ReturnCode_t::RETCODE_OK;
 }
 
+volatile std::sig_atomic_t g_stop = 0;
+
+extern "C" void request_stop(int signal_number)
+{
+  g_stop = signal_number;
+}
+
+// Sends `count` PlanMotion requests of 1,000 joints that name a reader that never takes, and
+// holds until SIGINT or SIGTERM; true when the server had them all.
+bool hold_silent_reader(eprosima::fastdds::dds::DomainParticipant * participant, int64_t count)
+{
+  namespace dds = eprosima::fastdds::dds;
+  const auto * plan_motion = static_cast<const service_type_support_callbacks_t *>(
+    rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion()->
+    data);
+  const auto * solve_ik = static_cast<const service_type_support_callbacks_t *>(
+    rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK()->
+    data);
+  // Its writer keeps every request until the server has it; its own reply reader is unused.
+  quorvex_examples::ServiceEndpoints endpoints(
+    participant, quorvex_examples::request_topic_name("/plan_motion"),
+    plan_motion->request_members_, record_lifecycle<PlanMotion_Request>(),
+    static_cast<int32_t>(count), quorvex_examples::reply_topic_name("/plan_motion"),
+    plan_motion->response_members_, record_lifecycle<PlanMotion_Response>(), 1, nullptr);
+  quorvex_examples::ServiceEndpoints solve_ik_endpoints(
+    participant, quorvex_examples::request_topic_name("/solve_ik"), solve_ik->request_members_,
+    record_lifecycle<SolveIK_Request>(), 1, quorvex_examples::reply_topic_name("/solve_ik"),
+    solve_ik->response_members_, record_lifecycle<SolveIK_Response>(), 1, nullptr);
+  dds::Subscriber * subscriber = participant->create_subscriber(dds::SubscriberQos());
+  dds::DataReaderQos qos;
+  qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
+  qos.durability().kind = dds::VOLATILE_DURABILITY_QOS;
+  qos.history().kind = dds::KEEP_ALL_HISTORY_QOS;
+  qos.resource_limits().max_samples = 1;
+  qos.resource_limits().max_instances = 1;
+  qos.resource_limits().max_samples_per_instance = 1;
+  qos.data_sharing().off();
+  dds::DataReader * silent = nullptr;
+  for (const char * topic_name : {"rr/plan_motionReply", "rr/solve_ikReply"}) {
+    auto * topic = dynamic_cast<dds::Topic *>(participant->lookup_topicdescription(topic_name));
+    dds::DataReader * reader =
+      topic == nullptr ? nullptr : subscriber->create_datareader(topic, qos);
+    if (reader == nullptr) {
+      return false;
+    }
+    silent = silent == nullptr ? reader : silent;
+  }
+  dds::PublicationMatchedStatus matched;
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (endpoints.writer()->get_publication_matched_status(matched), matched.current_count == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  PlanMotion_Request request;
+  for (int64_t i = 0; i < count; ++i) {
+    request.start_joints.assign(1000, 0.001 * static_cast<double>(i));
+    request.goal_joints.assign(1000, 1.0);
+    eprosima::fastrtps::rtps::WriteParams params;
+    params.related_sample_identity().writer_guid(silent->guid());
+    if (!endpoints.writer()->write(&request, params)) {
+      return false;
+    }
+  }
+  if (endpoints.writer()->wait_for_acknowledgments(eprosima::fastrtps::Duration_t(60)) !=
+    eprosima::fastrtps::types::ReturnCode_t::RETCODE_OK)
+  {
+    return false;
+  }
+  std::cout << "sent " << count << " requests naming a reader that never takes" << std::endl;
+  while (g_stop == 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
+// Asks for `path` until `seconds` have passed; false when a reply described a file with other
+// than `entries` entries, or when none described the file at all.
+bool race_for(
+  eprosima::fastdds::dds::DomainParticipant * participant, const std::string & path,
+  int64_t entries, int64_t seconds)
+{
+  quorvex_examples::ServiceClient solve_ik(
+    participant, "/solve_ik",
+    rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__SolveIK(),
+    record_lifecycle<SolveIK_Request>(), record_lifecycle<SolveIK_Response>());
+  if (!solve_ik.wait_for_server(kPatience)) {
+    std::cerr << "hostile_requester: no server\n";
+    return false;
+  }
+  SolveIK_Request request;
+  request.pose_info_path = path;
+  int64_t same = 0, refused = 0, other = 0;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (std::chrono::steady_clock::now() < end) {
+    SolveIK_Response response;
+    if (!call(solve_ik, request, response)) {
+      std::cerr << "hostile_requester: no reply to request " << same + refused + other + 1 <<
+        " within " << kPatience.count() << " ms\n";
+      return false;
+    }
+    const auto pose_info = nlohmann::json::parse(response.report_json).value(
+      "pose_info", nlohmann::json::object());
+    if (!response.success) {
+      ++refused;
+    } else if (pose_info.value("entries", int64_t{-1}) == entries) {
+      ++same;
+    } else {
+      ++other;
+      std::cout << "described another file: " << response.summary << "\n";
+    }
+  }
+  std::cout << same << " replies described the file, " << refused << " refused it, " << other <<
+    " described another file" << std::endl;
+  return other == 0 && same > 0;
+}
+
 }  // namespace
 
 int main(int argc, char ** argv)
 {
   int64_t domain = -1;
   int64_t phantoms = 0;
+  int64_t silent = 0;
+  int64_t entries = -1;
+  int64_t seconds = 0;
   std::string dir;
+  std::string race;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
     if (name == "--domain") {
@@ -137,15 +270,36 @@ int main(int argc, char ** argv)
       dir = argv[i + 1];
     } else if (name == "--phantoms") {
       quorvex_examples::parse_integer(argv[i + 1], 1, 1000, phantoms);
+    } else if (name == "--silent") {
+      quorvex_examples::parse_integer(argv[i + 1], 1, 10000, silent);
+    } else if (name == "--race") {
+      race = argv[i + 1];
+    } else if (name == "--entries") {
+      quorvex_examples::parse_integer(argv[i + 1], 0, 1000000, entries);
+    } else if (name == "--seconds") {
+      quorvex_examples::parse_integer(argv[i + 1], 1, 600, seconds);
     }
   }
-  if (domain < 0 || (dir.empty() && phantoms == 0)) {
-    std::cerr << "usage: hostile_requester --domain N (--dir POSE_DIR | --phantoms COUNT)\n";
+  if (domain < 0 || (dir.empty() && phantoms == 0 && silent == 0 &&
+    (race.empty() || entries < 0 || seconds == 0)))
+  {
+    std::cerr << "usage: hostile_requester --domain N (--dir POSE_DIR | --phantoms COUNT | " <<
+      "--silent COUNT | --race FILE --entries E --seconds S)\n";
     return 2;
   }
   quorvex_examples::neutralize_fastdds_redirects();
+  struct sigaction action = {};
+  action.sa_handler = request_stop;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
   quorvex_examples::LoopbackParticipant participant(
     static_cast<uint32_t>(domain), "hostile_requester");
+  if (silent > 0) {
+    return hold_silent_reader(participant.get(), silent) ? 0 : 1;
+  }
+  if (!race.empty()) {
+    return race_for(participant.get(), race, entries, seconds) ? 0 : 1;
+  }
   if (phantoms > 0) {
     const bool sent = send_phantoms(participant.get(), phantoms);
     std::cout << (sent ? "sent " : "could not send ") << phantoms << " phantom requests\n";

@@ -157,12 +157,15 @@ protected:
   void TearDown() override
   {
     for (const char * name : {"served/poses.txt", "served/fifo", "served/unreadable.txt",
-        "served/link_out", "served/link_in", "served/null", "other/secret.txt"})
+        "served/link_out", "served/link_in", "served/null", "served/link_dir",
+        "served/poses_\xff\xfe.txt", "other/secret.txt", "other/poses.txt", "moved/poses.txt",
+        "served"})
     {
       std::remove((dir_ + "/" + name).c_str());
     }
-    rmdir((dir_ + "/served").c_str());
-    rmdir((dir_ + "/other").c_str());
+    for (const char * name : {"served", "other", "moved"}) {
+      rmdir((dir_ + "/" + name).c_str());
+    }
     rmdir(dir_.c_str());
   }
   SolveIK_Response solve(const SolveIK_Request & request, size_t max_text_bytes = 4096)
@@ -216,10 +219,9 @@ TEST_F(SolveIK, ServesOnlyRegularFilesReachedInsideItsDirectories)
   ASSERT_EQ(0, symlink((dir_ + "/other/secret.txt").c_str(), (dir_ + "/served/link_out").c_str()));
   ASSERT_EQ(0, symlink("poses.txt", (dir_ + "/served/link_in").c_str()));
   ASSERT_EQ(0, symlink("/dev/zero", (dir_ + "/served/null").c_str()));
+  ASSERT_EQ(0, symlink("../other", (dir_ + "/served/link_dir").c_str()));
 
-  // A link that stays inside is followed.
-  EXPECT_TRUE(solve(request_for(dir_ + "/served/link_in")).success);
-
+  EXPECT_TRUE(solve(request_for(dir_ + "/served/./poses.txt")).success);
   std::vector<std::string> refused = {
     dir_ + "/served/missing",
     dir_ + "/served",  // a directory
@@ -227,7 +229,10 @@ TEST_F(SolveIK, ServesOnlyRegularFilesReachedInsideItsDirectories)
     "/dev/null",  // a device, though inside an allowed directory
     dir_ + "/served/null",  // a link to a device
     dir_ + "/served/link_out",
+    dir_ + "/served/link_in",  // no link is followed, not even one that stays inside
+    dir_ + "/served/link_dir/secret.txt",
     dir_ + "/served/../other/secret.txt",
+    dir_ + "/served/../served/poses.txt",
     dir_ + "/other/secret.txt",
     "/etc/passwd",
   };
@@ -245,6 +250,35 @@ TEST_F(SolveIK, ServesOnlyRegularFilesReachedInsideItsDirectories)
     EXPECT_NE(std::string::npos, response.summary.find("cannot read")) << response.summary;
     EXPECT_EQ("", quorvex_examples::check_solve_ik_response(request, response)) << path;
   }
+}
+
+TEST_F(SolveIK, ReadsFromTheDirectoriesOpenedAtTheStartWhateverIsSwappedLater)
+{
+  std::ofstream(dir_ + "/served/poses.txt") << "a: 1\n";
+  std::ofstream(dir_ + "/other/poses.txt") << "b: 2\nc: 3\n";
+  const quorvex_examples::PoseDirectories directories({dir_ + "/served"});
+  // The served directory moves away and a link to another one takes its place.
+  ASSERT_EQ(0, rename((dir_ + "/served").c_str(), (dir_ + "/moved").c_str()));
+  ASSERT_EQ(0, symlink("other", (dir_ + "/served").c_str()));
+  SolveIK_Response response;
+  quorvex_examples::solve_ik(request_for(dir_ + "/served/poses.txt"), directories, 4096, response);
+  ASSERT_TRUE(response.success) << response.summary;
+  // The file of the directory that was opened, wherever it is now.
+  EXPECT_EQ(1, nlohmann::json::parse(response.report_json)["pose_info"]["entries"]);
+}
+
+TEST_F(SolveIK, AFileNameThatIsNotUtf8PassesTheCheck)
+{
+  // Reports replace invalid UTF-8 with U+FFFD; the check expects what the server sends.
+  const std::string path = dir_ + "/served/poses_\xff\xfe.txt";
+  std::ofstream(path) << "a: 1\n";
+  const auto request = request_for(path);
+  const SolveIK_Response response = solve(request);
+  ASSERT_TRUE(response.success) << response.summary;
+  EXPECT_EQ("", quorvex_examples::check_solve_ik_response(request, response));
+  auto other = request;
+  other.pose_info_path = dir_ + "/served/poses_\xfe\xff.txt";
+  EXPECT_NE("", quorvex_examples::check_solve_ik_response(other, response));
 }
 
 TEST_F(SolveIK, TextsWithNulOrBeyondTheLimitAreRefusedWithoutBeingQuoted)

@@ -9,12 +9,15 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <utility>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "fastdds/dds/core/status/SubscriptionMatchedStatus.hpp"
 #include "fastdds/dds/publisher/qos/DataWriterQos.hpp"
 #include "fastdds/dds/publisher/qos/PublisherQos.hpp"
+#include "fastdds/dds/subscriber/SampleInfo.hpp"
 #include "fastdds/dds/topic/TypeSupport.hpp"
 #include "fastdds/dds/topic/qos/TopicQos.hpp"
 #include "quorvex/srv/detail/plan_motion__rosidl_typesupport_fastrtps_cpp.hpp"
@@ -43,6 +46,15 @@ const rosidl_service_type_support_t * plan_motion_handle()
 {
   return
     rosidl_typesupport_fastrtps_cpp__get_service_type_support_handle__quorvex__srv__PlanMotion();
+}
+
+// The request and response handles of the service.
+std::pair<const rosidl_message_type_support_t *, const rosidl_message_type_support_t *>
+plan_motion_handle_members()
+{
+  const auto * service =
+    static_cast<const service_type_support_callbacks_t *>(plan_motion_handle()->data);
+  return {service->request_members_, service->response_members_};
 }
 
 // Writes whatever bytes it is given under a borrowed type name, as a faulty peer would.
@@ -117,14 +129,25 @@ int serve(
   return served;
 }
 
+// A server of /plan_motion in a participant of its own.
+struct PlanMotionServer
+{
+  PlanMotionServer()
+  : participant(private_domain(), "server"),
+    server(
+      participant.get(), "/plan_motion", plan_motion_handle(),
+      record_lifecycle<PlanMotion_Request>(), record_lifecycle<PlanMotion_Response>(), &signal)
+  {
+  }
+  quorvex_examples::LoopbackRtpsParticipant participant;
+  quorvex_examples::DataSignal signal;
+  quorvex_examples::ServiceServer server;
+};
+
 TEST(ServiceEndpoints, EachClientGetsTheReplyToItsOwnRequest)
 {
-  quorvex_examples::LoopbackParticipant server_side(private_domain(), "server");
-  quorvex_examples::DataSignal signal;
-  quorvex_examples::ServiceServer server(
-    server_side.get(), "/plan_motion", plan_motion_handle(),
-    record_lifecycle<PlanMotion_Request>(), record_lifecycle<PlanMotion_Response>(), &signal);
-  JoiningThread server_thread([&]() {EXPECT_EQ(4, serve(server, signal, 4));});
+  PlanMotionServer server;
+  JoiningThread server_thread([&]() {EXPECT_EQ(4, serve(server.server, server.signal, 4));});
 
   quorvex_examples::LoopbackParticipant client_side(private_domain(), "clients");
   quorvex_examples::ServiceClient first(
@@ -136,7 +159,7 @@ TEST(ServiceEndpoints, EachClientGetsTheReplyToItsOwnRequest)
   ASSERT_TRUE(first.wait_for_server(kPatience));
   ASSERT_TRUE(second.wait_for_server(kPatience));
 
-  // Both clients' reply readers see both replies; each must keep only its own.
+  // Each is answered its own request, whichever is answered first.
   for (int round = 0; round < 2; ++round) {
     PlanMotion_Request one, two;
     one.start_joints.assign(3, 0.0);
@@ -152,13 +175,49 @@ TEST(ServiceEndpoints, EachClientGetsTheReplyToItsOwnRequest)
   }
 }
 
+TEST(ServiceEndpoints, RepliesGoOnlyToTheReaderTheRequestNames)
+{
+  PlanMotionServer server;
+  JoiningThread server_thread([&]() {EXPECT_EQ(3, serve(server.server, server.signal, 3));});
+
+  // A reader of the reply topic that no request names: it must receive nothing, so that one
+  // that stops taking holds back nothing meant for others.
+  quorvex_examples::LoopbackParticipant bystander_side(private_domain(), "bystander");
+  quorvex_examples::ServiceEndpoints bystander(
+    bystander_side.get(), "rq/plan_motionRequest", plan_motion_handle_members().first,
+    record_lifecycle<PlanMotion_Request>(), 1, "rr/plan_motionReply",
+    plan_motion_handle_members().second, record_lifecycle<PlanMotion_Response>(), 10, nullptr);
+  quorvex_examples::LoopbackParticipant client_side(private_domain(), "client");
+  quorvex_examples::ServiceClient client(
+    client_side.get(), "/plan_motion", plan_motion_handle(),
+    record_lifecycle<PlanMotion_Request>(), record_lifecycle<PlanMotion_Response>());
+  ASSERT_TRUE(client.wait_for_server(kPatience));
+  dds::SubscriptionMatchedStatus matched;
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (bystander.reader()->get_subscription_matched_status(matched), matched.current_count == 0) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+
+  for (int round = 0; round < 3; ++round) {
+    PlanMotion_Request request;
+    request.start_joints.assign(static_cast<size_t>(round + 1), 0.0);
+    eprosima::fastrtps::rtps::SampleIdentity id;
+    ASSERT_TRUE(client.send_request(&request, id));
+    PlanMotion_Response reply;
+    ASSERT_TRUE(client.wait_for_response(id, &reply, kPatience));
+    EXPECT_EQ(round + 1, reply.n_joints);
+  }
+  // Every reply is acknowledged by the reader it went to, so none is on its way elsewhere.
+  ASSERT_TRUE(server.server.wait_for_acknowledgments(kPatience));
+  PlanMotion_Response stray;
+  dds::SampleInfo info;
+  EXPECT_EQ(ReturnCode_t::RETCODE_NO_DATA, bystander.reader()->take_next_sample(&stray, &info));
+}
+
 TEST(ServiceEndpoints, ServerSkipsRequestsThatDoNotDecode)
 {
-  quorvex_examples::LoopbackParticipant server_side(private_domain(), "server");
-  quorvex_examples::DataSignal signal;
-  quorvex_examples::ServiceServer server(
-    server_side.get(), "/plan_motion", plan_motion_handle(),
-    record_lifecycle<PlanMotion_Request>(), record_lifecycle<PlanMotion_Response>(), &signal);
+  PlanMotionServer server;
 
   // A peer that sends a request whose first sequence claims 2^32 - 1 elements.
   quorvex_examples::LoopbackParticipant faulty_side(private_domain(), "faulty");
@@ -187,7 +246,7 @@ TEST(ServiceEndpoints, ServerSkipsRequestsThatDoNotDecode)
   ASSERT_EQ(
     ReturnCode_t::RETCODE_OK, writer->wait_for_acknowledgments(eprosima::fastrtps::Duration_t(10)));
 
-  JoiningThread server_thread([&]() {EXPECT_EQ(1, serve(server, signal, 1));});
+  JoiningThread server_thread([&]() {EXPECT_EQ(1, serve(server.server, server.signal, 1));});
   quorvex_examples::LoopbackParticipant client_side(private_domain(), "client");
   quorvex_examples::ServiceClient client(
     client_side.get(), "/plan_motion", plan_motion_handle(),

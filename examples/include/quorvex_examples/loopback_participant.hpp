@@ -5,11 +5,15 @@
 #define QUORVEX_EXAMPLES__LOOPBACK_PARTICIPANT_HPP_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "fastdds/dds/domain/DomainParticipant.hpp"
 #include "fastdds/dds/domain/qos/DomainParticipantQos.hpp"
+#include "fastdds/rtps/attributes/RTPSParticipantAttributes.h"
+#include "fastdds/rtps/participant/RTPSParticipant.h"
+#include "fastdds/rtps/transport/shared_mem/SharedMemTransportDescriptor.h"
 
 namespace quorvex_examples
 {
@@ -21,9 +25,17 @@ namespace quorvex_examples
 /// Call before any other Fast DDS function and before starting threads (it edits the environment).
 std::vector<std::string> neutralize_fastdds_redirects();
 
+/// Fast DDS's shared-memory transport with the segment size the demo's messages need.
+std::shared_ptr<eprosima::fastdds::rtps::SharedMemTransportDescriptor> loopback_transport();
+
 /// Participant QoS built from scratch for the shared-memory transport alone: no UDP, so nothing
 /// leaves the machine.
 eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std::string & name);
+
+/// The same for a participant of Fast DDS's RTPS layer, where a server decides itself which
+/// reader each reply goes to.
+eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
+  const std::string & name);
 
 /// A participant with loopback_participant_qos; deletes itself and all it contains.
 class LoopbackParticipant
@@ -39,6 +51,22 @@ public:
 
 private:
   eprosima::fastdds::dds::DomainParticipant * participant_;
+};
+
+/// An RTPS participant with loopback_rtps_attributes. Its endpoints must be removed before it.
+class LoopbackRtpsParticipant
+{
+public:
+  /// Throws std::runtime_error when Fast DDS refuses to create the participant.
+  LoopbackRtpsParticipant(uint32_t domain_id, const std::string & name);
+  ~LoopbackRtpsParticipant();
+  LoopbackRtpsParticipant(const LoopbackRtpsParticipant &) = delete;
+  LoopbackRtpsParticipant & operator=(const LoopbackRtpsParticipant &) = delete;
+
+  eprosima::fastrtps::rtps::RTPSParticipant * get() const {return participant_;}
+
+private:
+  eprosima::fastrtps::rtps::RTPSParticipant * participant_;
 };
 
 }  // namespace quorvex_examples

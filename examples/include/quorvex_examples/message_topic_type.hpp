@@ -4,7 +4,6 @@
 #ifndef QUORVEX_EXAMPLES__MESSAGE_TOPIC_TYPE_HPP_
 #define QUORVEX_EXAMPLES__MESSAGE_TOPIC_TYPE_HPP_
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -83,19 +82,11 @@ public:
     bool force_md5 = false) override;
   bool is_bounded() const override;
 
-  /// Payloads larger than `bytes` (0: any size) are then not decoded: the sample is delivered
-  /// with its record left as it was, and take_refused_size() tells its size.
-  void refuse_payloads_over(uint32_t bytes);
-  /// Size of the last payload refused since the previous call; 0 when none was.
-  uint32_t take_refused_size();
-
 private:
   const message_type_support_callbacks_t * callbacks_;
   RecordLifecycle lifecycle_;
   eprosima::fastcdr::Cdr::Endianness byte_order_;
   bool bounded_;
-  std::atomic<uint32_t> max_payload_bytes_{0};
-  std::atomic<uint32_t> refused_size_{0};
 };
 
 }  // namespace quorvex_examples

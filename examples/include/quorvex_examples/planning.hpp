@@ -46,21 +46,34 @@ struct PoseInfo
   size_t entries = 0;
 };
 
-/// The directories a server reads pose-information files from. A file is read only when it is a
-/// regular file, checked before it is opened and again on the opened descriptor, reached from
-/// one of the directories without following any link out of them.
+/// The directories a server reads pose-information files from, each opened once when this is
+/// built. A file is read only when it is a regular file, checked before it is opened and again on
+/// the opened descriptor, reached from one of these open directories one path component at a
+/// time without following any link, so that renaming or swapping a directory afterwards leads
+/// nowhere else.
 class PoseDirectories
 {
 public:
-  /// Keeps the canonical form of each directory that exists; the others go to missing().
+  /// Opens each directory that exists; the others go to missing().
   explicit PoseDirectories(const std::vector<std::string> & directories);
-  const std::vector<std::string> & directories() const {return directories_;}
+  ~PoseDirectories();
+  PoseDirectories(const PoseDirectories &) = delete;
+  PoseDirectories & operator=(const PoseDirectories &) = delete;
+
   const std::vector<std::string> & missing() const {return missing_;}
-  /// Reads the file at the absolute `path`; any refusal gives kPoseInfoUnavailable.
+  /// Reads the file at the absolute `path`, which must name one of the directories as it was
+  /// given or as it resolved when opened, and holds no ".." component; any refusal gives
+  /// kPoseInfoUnavailable.
   PoseInfo read(const std::string & path) const;
 
 private:
-  std::vector<std::string> directories_;
+  struct Directory
+  {
+    // Path components of the directory as given and as resolved.
+    std::vector<std::vector<std::string>> spellings;
+    int fd;
+  };
+  std::vector<Directory> directories_;
   std::vector<std::string> missing_;
 };
 

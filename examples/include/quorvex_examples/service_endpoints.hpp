@@ -6,22 +6,23 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
-#include <set>
 #include <string>
 
 #include "fastdds/dds/domain/DomainParticipant.hpp"
 #include "fastdds/dds/publisher/DataWriter.hpp"
-#include "fastdds/dds/publisher/DataWriterListener.hpp"
 #include "fastdds/dds/publisher/Publisher.hpp"
 #include "fastdds/dds/subscriber/DataReader.hpp"
 #include "fastdds/dds/subscriber/DataReaderListener.hpp"
 #include "fastdds/dds/subscriber/Subscriber.hpp"
 #include "fastdds/dds/topic/Topic.hpp"
 #include "fastdds/rtps/common/SampleIdentity.h"
+#include "fastdds/rtps/participant/RTPSParticipant.h"
 #include "rosidl_runtime_c/service_type_support_struct.h"
 
 #include "quorvex_examples/message_topic_type.hpp"
@@ -34,36 +35,18 @@ std::string request_topic_name(const std::string & service_name);
 /// "rr/plan_motionReply" for the service "/plan_motion".
 std::string reply_topic_name(const std::string & service_name);
 
-/// Wakes a waiting thread whenever data arrives on any reader it is given to.
-class DataSignal : public eprosima::fastdds::dds::DataReaderListener
+/// Wakes a waiting thread whenever it is notified, e.g. by a listener when data arrives.
+class DataSignal
 {
 public:
-  void on_data_available(eprosima::fastdds::dds::DataReader * reader) override;
-  /// Wakes the waiting thread as arriving data would.
   void notify();
-  /// True when data arrived since the last call, waiting up to `timeout` for it.
+  /// True when notified since the last call, waiting up to `timeout` for it.
   bool wait_for(std::chrono::milliseconds timeout);
 
 private:
   std::mutex mutex_;
   std::condition_variable arrived_;
   bool pending_ = false;
-};
-
-/// Keeps the GUIDs of the readers a writer is matched with.
-class MatchedReaders : public eprosima::fastdds::dds::DataWriterListener
-{
-public:
-  void on_publication_matched(
-    eprosima::fastdds::dds::DataWriter * writer,
-    const eprosima::fastdds::dds::PublicationMatchedStatus & status) override;
-  /// True once `reader` is matched, waiting up to `timeout` for it.
-  bool wait_for(const eprosima::fastrtps::rtps::GUID_t & reader, std::chrono::milliseconds timeout);
-
-private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::set<eprosima::fastrtps::rtps::GUID_t> readers_;
 };
 
 /// Lets a wait end early, e.g. when a signal asked the program to stop.
@@ -81,22 +64,18 @@ public:
     RecordLifecycle writer_records, int32_t writer_depth,
     const std::string & reader_topic, const rosidl_message_type_support_t * reader_type,
     RecordLifecycle reader_records, int32_t reader_depth,
-    eprosima::fastdds::dds::DataReaderListener * reader_listener,
-    eprosima::fastdds::dds::DataWriterListener * writer_listener);
+    eprosima::fastdds::dds::DataReaderListener * reader_listener);
   ~ServiceEndpoints();
   ServiceEndpoints(const ServiceEndpoints &) = delete;
   ServiceEndpoints & operator=(const ServiceEndpoints &) = delete;
 
   eprosima::fastdds::dds::DataWriter * writer() const {return writer_;}
   eprosima::fastdds::dds::DataReader * reader() const {return reader_;}
-  /// The topic type the reader decodes its samples with.
-  MessageTopicType * reader_type() const {return reader_type_;}
 
 private:
   eprosima::fastdds::dds::DomainParticipant * participant_;
   eprosima::fastdds::dds::Topic * writer_topic_ = nullptr;
   eprosima::fastdds::dds::Topic * reader_topic_ = nullptr;
-  MessageTopicType * reader_type_ = nullptr;
   eprosima::fastdds::dds::Publisher * publisher_ = nullptr;
   eprosima::fastdds::dds::Subscriber * subscriber_ = nullptr;
   eprosima::fastdds::dds::DataWriter * writer_ = nullptr;
@@ -112,8 +91,30 @@ struct RequestHeader
   uint32_t refused_bytes = 0;
 };
 
+/// What a server keeps, per service, of the replies their readers have not acknowledged yet, so
+/// that it can send them again: at most max_replies replies and max_bytes of payload (a single
+/// larger reply is kept alone), each for at most max_age. A reader that lost a reply asks for it
+/// again within a heartbeat period (200 ms); one that asked for replies and never takes them
+/// would have them sent again and again. Beyond a bound, the oldest are given up on first.
+struct ReplyRetention
+{
+  size_t max_replies = 4096;
+  size_t max_bytes = size_t{64} << 20;
+  std::chrono::milliseconds max_age{2000};
+};
+
+/// Replies and payload bytes: kept for their readers, or given up on before being acknowledged.
+struct ReplyCount
+{
+  size_t replies = 0;
+  size_t bytes = 0;
+};
+
 /// Serves one service: takes requests from rq/<name>Request, answers on rr/<name>Reply.
-/// Nothing here waits for a client, so that one slow or vanished client holds up no other.
+/// Each reply goes to the one reply reader its request names, and to no other reader, so that a
+/// reader that stops taking holds back only the replies meant for it. Nothing here waits for a
+/// client, so that one slow or vanished client holds up no other. Built on Fast DDS's RTPS
+/// layer, where a writer may choose the readers of each sample.
 class ServiceServer
 {
 public:
@@ -121,24 +122,36 @@ public:
   /// std::runtime_error when Fast DDS refuses an entity. `signal` is told of every request.
   /// Requests whose payload exceeds `max_request_bytes` (0: no limit) are not decoded.
   ServiceServer(
-    eprosima::fastdds::dds::DomainParticipant * participant, const std::string & service_name,
+    eprosima::fastrtps::rtps::RTPSParticipant * participant, const std::string & service_name,
     const rosidl_service_type_support_t * handle, RecordLifecycle request_records,
-    RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes = 0);
+    RecordLifecycle response_records, DataSignal * signal, uint32_t max_request_bytes = 0,
+    const ReplyRetention & retention = ReplyRetention());
+  ~ServiceServer();
+  ServiceServer(const ServiceServer &) = delete;
+  ServiceServer & operator=(const ServiceServer &) = delete;
 
   /// Takes the next request into `request`; false when there is none. When the request was too
   /// large to decode, header.refused_bytes says so and `request` is left as it was.
   bool take_request(void * request, RequestHeader & header);
-  /// True when a reply to `header` can be sent now: the client's reply reader is matched (it may
-  /// be discovered after its request arrived), or the client named none.
+  /// True when the reply reader `header` names is matched (it may be discovered after its
+  /// request arrived); false while it is not, and always when the request names none.
   bool reply_reader_ready(const RequestHeader & header);
-  /// Sends `response` as the reply to `header` without waiting for anything.
+  /// Sends `response` to the reply reader `header` names without waiting for it, first giving up
+  /// on the oldest kept replies as the retention requires. False when the reply could not be
+  /// encoded or queued.
   bool send_response(const RequestHeader & header, const void * response);
-  /// True once every reply sent has been acknowledged, waiting up to `timeout`.
+  /// Forgets the replies their readers have acknowledged, or that no matched reader awaits.
+  void release_acknowledged();
+  /// What is kept now for readers that have not acknowledged it.
+  ReplyCount kept();
+  /// What was given up on unacknowledged since the previous call.
+  ReplyCount take_given_up();
+  /// True once every kept reply has been acknowledged, waiting up to `timeout`.
   bool wait_for_acknowledgments(std::chrono::milliseconds timeout);
 
 private:
-  MatchedReaders matched_;
-  ServiceEndpoints endpoints_;
+  class Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 /// Calls one service: writes to rq/<name>Request, takes its replies from rr/<name>Reply.
@@ -167,9 +180,10 @@ public:
     std::chrono::milliseconds timeout, const Cancel & cancelled = nullptr);
 
 private:
-  // Every client's reply reader receives every client's replies. This takes them as they
-  // arrive, in Fast DDS's listener thread, drops the others' at once, so that they neither fill
-  // the history nor wait in memory, and keeps this client's for the caller.
+  // A server that sends every reply to every reader of the topic, as ROS 2's do, makes this
+  // reader receive the other clients' replies too. This takes them as they arrive, in Fast DDS's
+  // listener thread, drops the others' at once, so that they neither fill the history nor wait
+  // in memory, and keeps this client's for the caller.
   class ReplySorter : public eprosima::fastdds::dds::DataReaderListener
   {
 public:
