@@ -9,7 +9,8 @@
 //        hostile_requester --domain N --race FILE --entries E --seconds S
 // POSE_DIR is one of the server's pose directories; it holds sample_poses.txt, unreadable.txt
 // (mode 000), fifo (a FIFO) and link_out (a link to a file outside it). With --phantoms it only
-// sends COUNT PlanMotion requests that name a reply reader that does not exist, and leaves.
+// sends COUNT PlanMotion requests of 1,000 joints that name a reply reader that does not exist,
+// then holds until SIGINT or SIGTERM.
 // With --silent it sends COUNT PlanMotion requests of 1,000 joints that name, as their reply
 // reader, a reader that never takes and has room for one sample (a reader on both reply topics),
 // then holds until SIGINT or SIGTERM. With --race it asks for FILE over and over for S seconds
@@ -97,8 +98,15 @@ bool call(quorvex_examples::ServiceClient & client, const RequestT & request, Re
   return client.send_request(&request, id) && client.wait_for_response(id, &response, kPatience);
 }
 
-// Sends `count` PlanMotion requests whose reply reader does not exist; true once the server has
-// them all.
+volatile std::sig_atomic_t g_stop = 0;
+
+extern "C" void request_stop(int signal_number)
+{
+  g_stop = signal_number;
+}
+
+// Sends `count` PlanMotion requests of 1,000 joints whose reply reader does not exist, then
+// holds until SIGINT or SIGTERM; true when the server had them all.
 bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int64_t count)
 {
   const auto * service = static_cast<const service_type_support_callbacks_t *>(
@@ -119,9 +127,10 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
   }
   eprosima::fastrtps::rtps::GUID_t phantom = endpoints.reader()->guid();
   phantom.entityId.value[0] ^= 0x5a;  // no entity of this participant has that id
+  // 1,000 joints: each answer is larger than the least --max-held-reply-bytes.
   PlanMotion_Request request;
-  request.start_joints = {0.0, 0.5};
-  request.goal_joints = {1.0, -0.5};
+  request.start_joints.assign(1000, 0.5);
+  request.goal_joints.assign(1000, -0.5);
   for (int64_t i = 0; i < count; ++i) {
     eprosima::fastrtps::rtps::WriteParams params;
     params.related_sample_identity().writer_guid(phantom);
@@ -129,15 +138,15 @@ bool send_phantoms(eprosima::fastdds::dds::DomainParticipant * participant, int6
       return false;
     }
   }
-  return endpoints.writer()->wait_for_acknowledgments(eprosima::fastrtps::Duration_t(20)) ==
-         eprosima::fastrtps::types::ReturnCode_t::RETCODE_OK;
-}
-
-volatile std::sig_atomic_t g_stop = 0;
-
-extern "C" void request_stop(int signal_number)
-{
-  g_stop = signal_number;
+  const bool sent =
+    endpoints.writer()->wait_for_acknowledgments(eprosima::fastrtps::Duration_t(20)) ==
+    eprosima::fastrtps::types::ReturnCode_t::RETCODE_OK;
+  std::cout << (sent ? "sent " : "could not send ") << count << " phantom requests" << std::endl;
+  // The writer stays: a server forgets the requests of a writer that is gone.
+  while (sent && g_stop == 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return sent;
 }
 
 // Sends `count` PlanMotion requests of 1,000 joints that name a reader that never takes, and
@@ -301,9 +310,7 @@ int main(int argc, char ** argv)
     return race_for(participant.get(), race, entries, seconds) ? 0 : 1;
   }
   if (phantoms > 0) {
-    const bool sent = send_phantoms(participant.get(), phantoms);
-    std::cout << (sent ? "sent " : "could not send ") << phantoms << " phantom requests\n";
-    return sent ? 0 : 1;
+    return send_phantoms(participant.get(), phantoms) ? 0 : 1;
   }
   quorvex_examples::ServiceClient plan_motion(
     participant.get(), "/plan_motion",

@@ -151,9 +151,12 @@ case "$mode" in
     # Requests whose client vanished or never had a reply reader, beside a healthy client: a
     # client that gives up at once on each of its 10 requests, and 10 requests that name a reply
     # reader that does not exist. The healthy client's 3 rounds must each be answered within 1 s.
-    start_server server --points 100
-    timeout 60 "$requester" --domain "$domain" --phantoms 10 > "$work/phantoms.log" 2>&1 ||
-      fail "the phantom requests could not be sent"
+    # With the least --max-held-reply-bytes (1 MiB), the phantoms' answers (2.4 MB each) wait
+    # one at a time: most are dropped for the next before their reader's wait ends.
+    start_server server --points 100 --max-held-reply-bytes 1048576
+    "$requester" --domain "$domain" --phantoms 10 > "$work/phantoms.log" 2>&1 &
+    phantoms=$!
+    wait_for_line "$work/phantoms.log" 600 "^sent 10 " || fail "the phantom requests were not sent"
     timeout 60 "$client" --domain "$domain" --repeat 5 --reply-timeout-ms 1 --retries 0 \
       --keep-going --quiet --pose-info "$poses" > "$work/impatient.log" 2>&1 &
     impatient=$!
@@ -168,9 +171,13 @@ case "$mode" in
     [ "$status" -le 1 ] || fail "the impatient client exited with $status"
     # Past the server's --reply-wait-ms, the phantoms' replies are dropped, and said to be.
     sleep 1.5
+    kill -TERM "$phantoms"
+    wait "$phantoms" || fail "the phantom requester exited with $?"
     stop_server
     grep -q "reply dropped: the client's reply reader did not appear" "$work/server.log" ||
       fail "the server did not say which replies it dropped"
+    [ "$(grep -c "reply dropped: too many replies wait" "$work/server.log")" -ge 5 ] ||
+      fail "the phantoms' answers waited beyond --max-held-reply-bytes"
     ;;
 
   crash)
