@@ -16,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "quorvex/srv/detail/plan_motion__rosidl_typesupport_cpp.hpp"
 #include "quorvex/srv/plan_motion.hpp"
@@ -304,14 +305,19 @@ constexpr std::chrono::milliseconds kFirstSearch{2000};
 // killed with SIGKILL leaves its shared-memory ports behind, and whoever opens them next replaces
 // them: a participant that opened them before, or while a restarted server replaced them, keeps
 // writing to and reading from the replaced ones and never hears the new server. So every search
-// starts from a fresh participant, and starts over with another one while nothing is found. The
-// previous participant is deleted first, so that nothing keeps the replaced ports in use.
+// starts from a fresh participant, and starts over with another one while nothing is found.
+// The participants given up on are deleted only once the search ends: Fast DDS 2.9 may crash
+// deleting a participant while its listening thread replaces a port that a starting server
+// declared dead, and a search ends when that server is found (or none came).
 Outcome connect(const Options & options, std::unique_ptr<Connection> & connection)
 {
   const auto deadline =
     std::chrono::steady_clock::now() + std::chrono::milliseconds(options.wait_ms);
+  std::vector<std::unique_ptr<Connection>> given_up;
   for (auto search = kFirstSearch; ; search *= 2) {
-    connection.reset();
+    if (connection) {
+      given_up.push_back(std::move(connection));
+    }
     connection = std::make_unique<Connection>(options);
     const auto search_end = std::min(deadline, std::chrono::steady_clock::now() + search);
     const auto left = [&search_end]() {
