@@ -40,6 +40,8 @@
 #include "fastrtps/qos/ReaderQos.h"
 #include "fastrtps/qos/WriterQos.h"
 
+#include "quorvex_examples/security_options.hpp"
+
 namespace quorvex_examples
 {
 
@@ -170,6 +172,12 @@ ServiceEndpoints::ServiceEndpoints(
   reader_ = subscriber_->create_datareader(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
   writer_ = publisher_->create_datawriter(writer_topic_, service_writer_qos(writer_depth));
+  // With security on, the access-control plugin refuses endpoints its permissions do not grant.
+  if (participant_security().enabled && (reader_ == nullptr || writer_ == nullptr)) {
+    throw EndpointNotPermitted(
+            writer_ == nullptr ? writer_topic : reader_topic, writer_ == nullptr ? "publish" :
+            "subscribe to", participant_security().enclave);
+  }
   if (reader_ == nullptr || writer_ == nullptr) {
     throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
   }
@@ -285,19 +293,28 @@ ServiceServer::Impl::Impl(
   writer_attributes.endpoint.topicKind = rtps::NO_KEY;
   writer_attributes.times.heartbeatPeriod = eprosima::fastrtps::Duration_t(
     0, kHeartbeatPeriodMs * 1000000u);
+  const std::string request_topic_text = request_topic_name(service_name);
+  const std::string reply_topic_text = reply_topic_name(service_name);
+  // Access control decides on an RTPS endpoint by this property, as the DDS layer sets it.
+  reader_attributes.endpoint.properties.properties().emplace_back("topic_name", request_topic_text);
+  writer_attributes.endpoint.properties.properties().emplace_back("topic_name", reply_topic_text);
   reader_ = rtps::RTPSDomain::createRTPSReader(
     participant_, reader_attributes, &request_history_, this);
   writer_ = rtps::RTPSDomain::createRTPSWriter(
     participant_, writer_attributes, &reply_history_, this);
   if (reader_ == nullptr || writer_ == nullptr) {
+    const bool reader_made = reader_ != nullptr;
     remove_endpoints();
+    if (participant_security().enabled) {
+      throw EndpointNotPermitted(
+              reader_made ? reply_topic_text : request_topic_text,
+              reader_made ? "publish" : "subscribe to", participant_security().enclave);
+    }
     throw std::runtime_error("Fast DDS refused to create the endpoints of " + service_name);
   }
   // Before the writer is announced, so that no reader is ever matched without it.
   writer_->reader_data_filter(this);
 
-  const std::string request_topic_text = request_topic_name(service_name);
-  const std::string reply_topic_text = reply_topic_name(service_name);
   eprosima::fastrtps::TopicAttributes request_topic(
     request_topic_text.c_str(), request_type_.getName(), rtps::NO_KEY);
   eprosima::fastrtps::TopicAttributes reply_topic(
@@ -313,10 +330,14 @@ ServiceServer::Impl::Impl(
   eprosima::fastrtps::WriterQos writer_qos;
   writer_qos.m_reliability.kind = eprosima::fastrtps::RELIABLE_RELIABILITY_QOS;
   writer_qos.m_durability.kind = eprosima::fastrtps::VOLATILE_DURABILITY_QOS;
-  if (!participant_->registerReader(reader_, request_topic, reader_qos) ||
-    !participant_->registerWriter(writer_, reply_topic, writer_qos))
-  {
+  const bool reader_registered = participant_->registerReader(reader_, request_topic, reader_qos);
+  if (!reader_registered || !participant_->registerWriter(writer_, reply_topic, writer_qos)) {
     remove_endpoints();
+    if (participant_security().enabled) {
+      throw EndpointNotPermitted(
+              reader_registered ? reply_topic_text : request_topic_text,
+              reader_registered ? "publish" : "subscribe to", participant_security().enclave);
+    }
     throw std::runtime_error("Fast DDS refused to announce the endpoints of " + service_name);
   }
 }
