@@ -544,6 +544,11 @@ int main(int argc, char ** argv)
 
   try {
     const int status = run(options);
+    if (status == kNoServer && quorvex_examples::participant_security().enabled) {
+      // Peers that fail the handshake are not reported by Fast DDS; they are simply not seen.
+      std::cerr << "quorvex_planning_client: with security on, a server is also unseen when it " <<
+        "does not trust this enclave (another CA, an expired or refused certificate)\n";
+    }
     if (g_stop_signal != 0) {
       std::cerr << "quorvex_planning_client: stopped by signal " << g_stop_signal << "\n";
     }
