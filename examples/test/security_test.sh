@@ -2,6 +2,7 @@
 # The demo secured with DDS Security: a keystore made by quorvex_keystore, a secured server and
 # clients that are answered, refused or stopped, each as its enclave deserves.
 # Usage: security_test.sh keystore|secured <server> <client> <quorvex_keystore> <pose file>
+#          [<Python client>]
 #   keystore  the tool's layout, file modes, certificate subjects and signatures
 #   secured   server and clients over the default transport (shared memory on this host)
 # To run the programs elsewhere (another network namespace, another transport), give word lists:
@@ -15,6 +16,7 @@ server=$2
 client=$3
 keystore_tool=$4
 poses=$5
+python_client=${6:-}
 read -r -a server_prefix <<< "${QUORVEX_SERVER_PREFIX:-}"
 read -r -a client_prefix <<< "${QUORVEX_CLIENT_PREFIX:-}"
 read -r -a server_args <<< "${QUORVEX_SERVER_ARGS:-}"
@@ -139,6 +141,22 @@ expect_log() {  # expect_log NAME PATTERN WHY
   grep -qE "$2" "$work/$1.log" || fail "$3"
 }
 
+run_python_cases() {
+  local -a python=(/usr/bin/python3 "$python_client") status=0
+  "${client_prefix[@]}" timeout 60 "${python[@]}" --domain "$domain" --pose-info "$poses" \
+    "${client_args[@]}" --keystore "$work/keystore" --enclave /quorvex/client --verify --quiet \
+    > "$work/python_allowed.log" 2>&1 || status=$?
+  [ "$status" = 0 ] || fail "the secured Python client: exit status $status"
+  [ "$(grep -c ", verified$" "$work/python_allowed.log")" = 2 ] || fail "Python: not verified"
+  status=0
+  "${client_prefix[@]}" timeout 60 "${python[@]}" --domain "$domain" "${client_args[@]}" \
+    --keystore "$work/keystore" --enclave /quorvex/ik_only > "$work/python_ik_only.log" 2>&1 ||
+    status=$?
+  [ "$status" = 3 ] || fail "the Python client of ik_only: exit status $status, expected 3"
+  expect_log python_ik_only "PlanMotion is not permitted to this client" \
+    "Python: no word that PlanMotion is not permitted"
+}
+
 check_secured() {
   local ks=$work/keystore
   "${server_prefix[@]}" timeout 240 "$server" --domain "$domain" --pose-dir "$(dirname "$poses")" \
@@ -200,6 +218,11 @@ check_secured() {
   [ "$status" = 1 ] || fail "the server with forged permissions: status $status, expected 1"
   expect_log forged_server "forged/permissions.p7s: the signature does not verify" \
     "the server does not name permissions.p7s"
+
+  # The Python client, secured the same way.
+  if [ -n "$python_client" ]; then
+    run_python_cases
+  fi
 
   # Enforce without an enclave stops the program; without Enforce it warns and runs unsecured.
   run_client enforce_no_enclave 4 ROS_SECURITY_ENABLE=true ROS_SECURITY_STRATEGY=Enforce \
