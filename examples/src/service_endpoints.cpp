@@ -121,6 +121,20 @@ dds::Topic * find_or_create_topic(
   return topic;
 }
 
+// Fast DDS refused an endpoint pair; with security on, because the enclave may not use a topic:
+// the writer's when `writer_refused`, else the reader's.
+[[noreturn]] void throw_refused(
+  bool writer_refused, const std::string & reader_topic, const std::string & writer_topic,
+  const std::string & what)
+{
+  if (participant_security().enabled) {
+    throw EndpointNotPermitted(
+            writer_refused ? writer_topic : reader_topic,
+            writer_refused ? "publish" : "subscribe to", participant_security().enclave);
+  }
+  throw std::runtime_error(what);
+}
+
 }  // namespace
 
 std::string request_topic_name(const std::string & service_name)
@@ -172,14 +186,10 @@ ServiceEndpoints::ServiceEndpoints(
   reader_ = subscriber_->create_datareader(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
   writer_ = publisher_->create_datawriter(writer_topic_, service_writer_qos(writer_depth));
-  // With security on, the access-control plugin refuses endpoints its permissions do not grant.
-  if (participant_security().enabled && (reader_ == nullptr || writer_ == nullptr)) {
-    throw EndpointNotPermitted(
-            writer_ == nullptr ? writer_topic : reader_topic, writer_ == nullptr ? "publish" :
-            "subscribe to", participant_security().enclave);
-  }
   if (reader_ == nullptr || writer_ == nullptr) {
-    throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
+    throw_refused(
+      writer_ == nullptr, reader_topic, writer_topic,
+      "Fast DDS refused to create the endpoints of " + writer_topic);
   }
 }
 
@@ -305,12 +315,9 @@ ServiceServer::Impl::Impl(
   if (reader_ == nullptr || writer_ == nullptr) {
     const bool reader_made = reader_ != nullptr;
     remove_endpoints();
-    if (participant_security().enabled) {
-      throw EndpointNotPermitted(
-              reader_made ? reply_topic_text : request_topic_text,
-              reader_made ? "publish" : "subscribe to", participant_security().enclave);
-    }
-    throw std::runtime_error("Fast DDS refused to create the endpoints of " + service_name);
+    throw_refused(
+      reader_made, request_topic_text, reply_topic_text,
+      "Fast DDS refused to create the endpoints of " + service_name);
   }
   // Before the writer is announced, so that no reader is ever matched without it.
   writer_->reader_data_filter(this);
@@ -333,12 +340,9 @@ ServiceServer::Impl::Impl(
   const bool reader_registered = participant_->registerReader(reader_, request_topic, reader_qos);
   if (!reader_registered || !participant_->registerWriter(writer_, reply_topic, writer_qos)) {
     remove_endpoints();
-    if (participant_security().enabled) {
-      throw EndpointNotPermitted(
-              reader_registered ? reply_topic_text : request_topic_text,
-              reader_registered ? "publish" : "subscribe to", participant_security().enclave);
-    }
-    throw std::runtime_error("Fast DDS refused to announce the endpoints of " + service_name);
+    throw_refused(
+      reader_registered, request_topic_text, reply_topic_text,
+      "Fast DDS refused to announce the endpoints of " + service_name);
   }
 }
 
