@@ -21,7 +21,8 @@ trap cleanup EXIT
 domain=$((150 + RANDOM % 79))
 
 "$prefix/bin/quorvex_keystore" create "$work/ks" > /dev/null
-"$prefix/bin/quorvex_keystore" enclave "$work/ks" /bench/server --serve plan_motion,solve_ik > /dev/null
+"$prefix/bin/quorvex_keystore" enclave "$work/ks" /bench/server --serve plan_motion,solve_ik \
+  > /dev/null
 "$prefix/bin/quorvex_keystore" enclave "$work/ks" /bench/client --call plan_motion > /dev/null
 
 # median and 90th percentile of the numbers on standard input

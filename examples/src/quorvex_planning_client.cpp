@@ -297,8 +297,8 @@ quorvex_examples::RecordLifecycle response_records(bool c_records)
          quorvex_examples::record_lifecycle<ResponseT>();
 }
 
-// A participant and both services' clients; made anew when a server seems lost, since a
-// participant that knew a crashed server may keep talking to what it left behind.
+// A participant and the clients of the services called; made anew when a server seems lost,
+// since a participant that knew a crashed server may keep talking to what it left behind.
 struct Connection
 {
   explicit Connection(const Options & options)
@@ -307,18 +307,18 @@ struct Connection
     if (options.call_plan_motion) {
       plan_motion = std::make_unique<quorvex_examples::ServiceClient>(
         participant.get(), "/plan_motion",
-      fastcdr_handle<quorvex::srv::PlanMotion>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
-        options.c_records),
+        fastcdr_handle<quorvex::srv::PlanMotion>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+          options.c_records),
         request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
         response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records));
     }
     if (options.call_solve_ik) {
       solve_ik = std::make_unique<quorvex_examples::ServiceClient>(
         participant.get(), "/solve_ik",
-      fastcdr_handle<quorvex::srv::SolveIK>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
-        options.c_records),
+        fastcdr_handle<quorvex::srv::SolveIK>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
+          options.c_records),
         request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
         response_records<SolveIK_Request, SolveIK_Response>(options.c_records));
     }

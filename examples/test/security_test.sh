@@ -207,8 +207,8 @@ check_secured() {
   cp -r "$ks/enclaves/quorvex/ik_only" "$ks/enclaves/quorvex/forged"
   sed -i 's|<topic>rq/solve_ikRequest</topic>|<topic>rq/*</topic>|' \
     "$ks/enclaves/quorvex/forged/permissions.p7s"
-  cmp -s "$ks/enclaves/quorvex/forged/permissions.p7s" "$ks/enclaves/quorvex/ik_only/permissions.p7s" &&
-    fail "the permissions were not altered"
+  cmp -s "$ks/enclaves/quorvex/forged/permissions.p7s" \
+    "$ks/enclaves/quorvex/ik_only/permissions.p7s" && fail "the permissions were not altered"
   run_client forged 4 -- --keystore "$ks" --enclave /quorvex/forged
   expect_log forged "forged/permissions.p7s: the signature does not verify" \
     "permissions.p7s is not named"

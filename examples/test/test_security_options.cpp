@@ -154,7 +154,8 @@ TEST_F(EnclaveFiles, EmptyAndTruncatedFilesAreNamed)
 TEST_F(EnclaveFiles, ACertificateOfAnotherCaIsNamed)
 {
   fs::copy_file(stranger() / "cert.pem", copy_ / "cert.pem", fs::copy_options::overwrite_existing);
-  expect_blamed("cert.pem", "not issued by the identity CA in " + (copy_ / "identity_ca.cert.pem").string());
+  expect_blamed(
+    "cert.pem", "not issued by the identity CA in " + (copy_ / "identity_ca.cert.pem").string());
 }
 
 TEST_F(EnclaveFiles, AnotherIdentityCaIsNotTrusted)
