@@ -135,7 +135,7 @@ run_client() {
     shift
   done
   shift
-  env "${environment[@]}" "${client_prefix[@]}" timeout 60 "$client" --domain "$domain" \
+  env "${environment[@]}" "${client_prefix[@]}" timeout -k 5 60 "$client" --domain "$domain" \
     --pose-info "$poses" "${client_args[@]}" "$@" > "$work/$name.log" 2>&1 || status=$?
   [ "$status" = "$expected" ] || fail "client $name: exit status $status, expected $expected"
 }
@@ -146,13 +146,13 @@ expect_log() {  # expect_log NAME PATTERN WHY
 
 run_python_cases() {
   local -a python=(/usr/bin/python3 "$python_client") status=0
-  "${client_prefix[@]}" timeout 60 "${python[@]}" --domain "$domain" --pose-info "$poses" \
+  "${client_prefix[@]}" timeout -k 5 60 "${python[@]}" --domain "$domain" --pose-info "$poses" \
     "${client_args[@]}" --keystore "$work/keystore" --enclave /quorvex/client --verify --quiet \
     "${patient[@]}" > "$work/python_allowed.log" 2>&1 || status=$?
   [ "$status" = 0 ] || fail "the secured Python client: exit status $status"
   [ "$(grep -c ", verified$" "$work/python_allowed.log")" = 2 ] || fail "Python: not verified"
   status=0
-  "${client_prefix[@]}" timeout 60 "${python[@]}" --domain "$domain" "${client_args[@]}" \
+  "${client_prefix[@]}" timeout -k 5 60 "${python[@]}" --domain "$domain" "${client_args[@]}" \
     --keystore "$work/keystore" --enclave /quorvex/ik_only > "$work/python_ik_only.log" 2>&1 ||
     status=$?
   [ "$status" = 3 ] || fail "the Python client of ik_only: exit status $status, expected 3"
@@ -162,8 +162,9 @@ run_python_cases() {
 
 check_secured() {
   local ks=$work/keystore
-  "${server_prefix[@]}" timeout 240 "$server" --domain "$domain" --pose-dir "$(dirname "$poses")" \
-    --keystore "$ks" --enclave /quorvex/server "${server_args[@]}" > "$work/server.log" 2>&1 &
+  "${server_prefix[@]}" timeout -k 5 240 "$server" --domain "$domain" \
+    --pose-dir "$(dirname "$poses")" --keystore "$ks" --enclave /quorvex/server \
+    "${server_args[@]}" > "$work/server.log" 2>&1 &
   server_pid=$!
   for _ in $(seq 100); do
     grep -q "secured as enclave /quorvex/server" "$work/server.log" && break
@@ -217,7 +218,7 @@ check_secured() {
   expect_log forged "forged/permissions.p7s: the signature does not verify" \
     "permissions.p7s is not named"
   local status=0
-  "${server_prefix[@]}" timeout 60 "$server" --domain "$domain" --keystore "$ks" \
+  "${server_prefix[@]}" timeout -k 5 60 "$server" --domain "$domain" --keystore "$ks" \
     --enclave /quorvex/forged "${server_args[@]}" > "$work/forged_server.log" 2>&1 || status=$?
   [ "$status" = 1 ] || fail "the server with forged permissions: status $status, expected 1"
   expect_log forged_server "forged/permissions.p7s: the signature does not verify" \
@@ -237,7 +238,7 @@ check_secured() {
   expect_log enforce_missing "enclaves/quorvex/absent" "Enforce: the missing enclave is not named"
   status=0
   env ROS_SECURITY_ENABLE=true ROS_SECURITY_STRATEGY=Enforce ROS_SECURITY_KEYSTORE="$ks" \
-    "${server_prefix[@]}" timeout 60 "$server" --domain "$domain" "${server_args[@]}" \
+    "${server_prefix[@]}" timeout -k 5 60 "$server" --domain "$domain" "${server_args[@]}" \
     > "$work/enforce_server.log" 2>&1 || status=$?
   [ "$status" = 1 ] || fail "the server under Enforce without an enclave: status $status"
   before=$(served)
