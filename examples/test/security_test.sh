@@ -23,8 +23,9 @@ read -r -a server_args <<< "${QUORVEX_SERVER_ARGS:-}"
 read -r -a client_args <<< "${QUORVEX_CLIENT_ARGS:-}"
 
 work=$(mktemp -d /tmp/quorvex_security.XXXXXX)
-# Domains 150..228 are far from the default 0 that a user's ROS 2 graph would use.
-domain=${QUORVEX_DOMAIN:-$((150 + RANDOM % 79))}
+# Domains 100..149 are far from the default 0 that a user's ROS 2 graph would use, and apart
+# from the 150..228 of the other tests, whose unsecured servers would answer unsecured clients.
+domain=${QUORVEX_DOMAIN:-$((100 + RANDOM % 50))}
 server_pid=""
 # Nothing of the user's ROS 2 security settings may leak into the runs.
 unset ROS_SECURITY_ENABLE ROS_SECURITY_STRATEGY ROS_SECURITY_KEYSTORE ROS_SECURITY_ENCLAVE_OVERRIDE
@@ -160,14 +161,30 @@ run_python_cases() {
     "Python: no word that PlanMotion is not permitted"
 }
 
+# A domain where no server answers yet: an unsecured one of another test or user would answer
+# the unsecured clients below.
+choose_free_domain() {
+  local attempt status
+  for attempt in 1 2 3 4 5; do
+    status=0
+    "${client_prefix[@]}" timeout -k 5 30 "$client" --domain "$domain" --wait-ms 1500 \
+      --service solve_ik "${client_args[@]}" > "$work/probe.log" 2>&1 || status=$?
+    [ "$status" = 3 ] && return 0
+    [ -n "${QUORVEX_DOMAIN:-}" ] && fail "a server answers on domain $domain already"
+    domain=$((100 + RANDOM % 50))
+  done
+  fail "no free DDS domain found"
+}
+
 check_secured() {
   local ks=$work/keystore
+  choose_free_domain
   "${server_prefix[@]}" timeout -k 5 240 "$server" --domain "$domain" \
     --pose-dir "$(dirname "$poses")" --keystore "$ks" --enclave /quorvex/server \
     "${server_args[@]}" > "$work/server.log" 2>&1 &
   server_pid=$!
   for _ in $(seq 100); do
-    grep -q "secured as enclave /quorvex/server" "$work/server.log" && break
+    grep -qs "secured as enclave /quorvex/server" "$work/server.log" && break
     kill -0 "$server_pid" 2>/dev/null || fail "the secured server stopped at start"
     sleep 0.1
   done
