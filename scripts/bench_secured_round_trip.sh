@@ -15,7 +15,7 @@ work=$(mktemp -d /tmp/quorvex_bench_security.XXXXXX)
 server_pid=""
 cleanup() {
   [ -n "$server_pid" ] && kill -TERM "$server_pid" 2>/dev/null && wait "$server_pid" || true
-  [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/bench_keep; rm -rf "$work"
+  rm -rf "$work"
 }
 trap cleanup EXIT
 domain=$((150 + RANDOM % 79))
