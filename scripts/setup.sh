@@ -11,6 +11,8 @@ packages=(
   ament-cmake-uncrustify
   # the middleware demo
   libfastrtps-dev nlohmann-json3-dev
+  # the demo's DDS Security: enclave file checks (libssl-dev) and the keystore tool (openssl)
+  libssl-dev openssl
   # benchmarks and their plot
   libbenchmark-dev gnuplot-nox
   # fuzz targets (libFuzzer and the sanitizer runtimes of clang)

@@ -27,6 +27,7 @@
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/message_topic_type.hpp"
 #include "quorvex_examples/planning.hpp"
+#include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
 #include "record_conversions.hpp"
 #include "rosidl_runtime_c/message_type_support_struct.h"
@@ -271,6 +272,9 @@ int client_init(ServiceClient * self, PyObject * args, PyObject *)
       participant->participant->get(), service_name, handle,
       lifecycle_of_slot(static_cast<size_t>(request_slot), slots),
       lifecycle_of_slot(static_cast<size_t>(response_slot), slots));
+  } catch (const quorvex_examples::EndpointNotPermitted & error) {
+    PyErr_SetString(PyExc_PermissionError, error.what());
+    return -1;
   } catch (const std::exception & error) {
     PyErr_SetString(PyExc_RuntimeError, error.what());
     return -1;
@@ -439,7 +443,33 @@ PyObject * neutralize_fastdds_redirects(PyObject *, PyObject *)
   return result;
 }
 
+// The security of every participant made afterwards, as the C++ programs start theirs.
+PyObject * use_security(PyObject *, PyObject * args)
+{
+  const char * keystore = nullptr;
+  const char * enclave = nullptr;
+  const char * program = nullptr;
+  if (!PyArg_ParseTuple(args, "sss", &keystore, &enclave, &program)) {
+    return nullptr;
+  }
+  try {
+    const quorvex_examples::SecuritySettings settings =
+      quorvex_examples::start_security({keystore, enclave}, program);
+    if (!settings.enabled) {
+      Py_RETURN_NONE;
+    }
+    return PyUnicode_FromString(settings.enclave.c_str());
+  } catch (const std::exception & error) {
+    PyErr_SetString(PyExc_ValueError, error.what());
+    return nullptr;
+  }
+}
+
 PyMethodDef module_methods[] = {
+  {"use_security", use_security, METH_VARARGS,
+    "use_security(keystore, enclave, program) -> the enclave of the participants made from now\n"
+    "on, or None: unsecured. Empty arguments leave it to ROS 2's ROS_SECURITY_* variables.\n"
+    "Raises ValueError when security is asked for and its files are missing or wrong."},
   {"check_plan_motion", check_plan_motion, METH_VARARGS,
     "check_plan_motion(request, response) -> '' when the response is right, else what differs"},
   {"check_solve_ik", check_solve_ik, METH_VARARGS,

@@ -34,7 +34,7 @@ from quorvex.srv import SolveIK  # noqa: E402
 import quorvex_examples_dds as dds  # noqa: E402
 
 PROGRAM = 'quorvex_planning_client'
-FAILED, USAGE_ERROR, NO_SERVER, INTERRUPTED = 1, 2, 3, 128
+FAILED, USAGE_ERROR, NO_SERVER, SECURITY_ERROR, INTERRUPTED = 1, 2, 3, 4, 128
 HEAD_LINES, TAIL_LINES = 24, 8
 MAX_DOMAIN_ID = 232
 MAX_RETIRED_CONNECTIONS = 4
@@ -55,8 +55,16 @@ USAGE = """usage: quorvex_planning_client.py [options]
   --verify              check every answer against what the server must have computed
   --quiet               one line per answer instead of its YAML
   --full                print long answers whole
+  --keystore DIR        run secured (DDS Security) with an enclave of this ROS 2 keystore
+                        (made with quorvex_keystore); needs --enclave
+  --enclave NAME        the enclave, e.g. /quorvex/client: <keystore>/enclaves/quorvex/client
+  ROS 2's variables work too, the options winning over them: ROS_SECURITY_ENABLE=true turns
+  security on with ROS_SECURITY_KEYSTORE and ROS_SECURITY_ENCLAVE_OVERRIDE; a missing
+  enclave then stops the program with ROS_SECURITY_STRATEGY=Enforce (and always with the
+  options), and otherwise runs it unsecured with a warning.
 exit status: 0 all answered (and verified), 1 a reply missing or wrong, 2 usage error,
-3 no server found, 128+N stopped by signal N
+3 no server found, or a service not permitted to this enclave, 4 the security files are
+missing or wrong, 128+N stopped by signal N
 """
 
 NUMBERS = {
@@ -69,6 +77,7 @@ NUMBERS = {
     '--retries': ('retries', 0, 10),
 }
 FLAGS = ('--verify', '--quiet', '--full', '--keep-going')
+TEXTS = ('--pose-info', '--keystore', '--enclave')
 
 
 class Stopped(Exception):
@@ -89,6 +98,7 @@ class Options:
         self.reply_timeout_ms = 20000
         self.retries = 1
         self.pose_info = ''
+        self.keystore = self.enclave = ''
         self.verify = self.quiet = self.full = self.keep_going = False
 
 
@@ -119,13 +129,13 @@ def parse_options(arguments):
             if flag != name:
                 raise ValueError('%s takes no value' % flag)
             setattr(options, flag[2:].replace('-', '_'), True)
-        elif name in NUMBERS or name == '--pose-info':
+        elif name in NUMBERS or name in TEXTS:
             if i + 1 >= len(arguments):
                 raise ValueError('%s needs a value' % name)
             i += 1
             value = arguments[i]
-            if name == '--pose-info':
-                options.pose_info = value
+            if name in TEXTS:
+                setattr(options, name[2:].replace('-', '_'), value)
             else:
                 attribute, low, high = NUMBERS[name]
                 number = whole_number(value, low, high)
@@ -365,6 +375,11 @@ def main(arguments):
     def stop(number, frame):
         raise Stopped(number)
 
+    try:
+        dds.use_security(options.keystore, options.enclave, PROGRAM)
+    except ValueError as problem:
+        error('security: ' + str(problem))
+        return SECURITY_ERROR
     signal.signal(signal.SIGINT, stop)
     signal.signal(signal.SIGTERM, stop)
     try:
@@ -372,6 +387,11 @@ def main(arguments):
     except Stopped as stopped:
         error('stopped by signal %d' % stopped.number)
         return INTERRUPTED + stopped.number
+    except PermissionError as refused:
+        # Fast DDS refused the endpoint locally: no server could answer this service to us.
+        service = 'PlanMotion' if 'plan_motion' in str(refused) else 'SolveIK'
+        error('%s is not permitted to this client: %s' % (service, refused))
+        return NO_SERVER
     except RuntimeError as failure:
         error(str(failure))
         return FAILED

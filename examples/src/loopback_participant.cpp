@@ -13,6 +13,7 @@
 
 #include "fastdds/dds/domain/DomainParticipantFactory.hpp"
 #include "fastdds/rtps/RTPSDomain.h"
+#include "quorvex_examples/security_options.hpp"
 
 namespace quorvex_examples
 {
@@ -60,6 +61,7 @@ eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std:
   qos.name(name);
   qos.transport().use_builtin_transports = false;
   qos.transport().user_transports.push_back(loopback_transport());
+  add_security_properties(participant_security(), qos.properties());
   return qos;
 }
 
@@ -70,6 +72,7 @@ eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
   attributes.setName(name.c_str());
   attributes.useBuiltinTransports = false;
   attributes.userTransports.push_back(loopback_transport());
+  add_security_properties(participant_security(), attributes.properties);
   return attributes;
 }
 

@@ -32,6 +32,7 @@
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/planning.hpp"
 #include "quorvex_examples/printable.hpp"
+#include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
 
 namespace
@@ -46,6 +47,7 @@ using quorvex::srv::SolveIK_Response;
 constexpr int kFailed = 1;  // a reply missing, or not what the verification expected
 constexpr int kUsageError = 2;
 constexpr int kNoServer = 3;
+constexpr int kSecurityError = 4;
 constexpr int kInterrupted = 128;  // plus the signal number, as a shell reports it
 
 // Long answers show this many lines from their start and their end unless --full is given.
@@ -80,6 +82,10 @@ struct Options
   bool full = false;
   bool keep_going = false;
   bool c_records = false;  // --interface c
+  // --service: the services called; both unless named.
+  bool call_plan_motion = true;
+  bool call_solve_ik = true;
+  quorvex_examples::SecurityOptions security;
 };
 
 const char kUsage[] =
@@ -101,18 +107,31 @@ const char kUsage[] =
   "  --verify              check every answer against what the server must have computed\n"
   "  --quiet               one line per answer instead of its YAML\n"
   "  --full                print long answers whole\n"
+  "  --service NAME        call only plan_motion or solve_ik; repeatable (default: both)\n";
+
+const char kExitStatus[] =
   "exit status: 0 all answered (and verified), 1 a reply missing or wrong, 2 usage error,\n"
-  "3 no server found, 128+N stopped by signal N\n";
+  "3 no server found, or a service not permitted to this enclave, 4 the security files are\n"
+  "missing or wrong, 128+N stopped by signal N\n";
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
   using quorvex_examples::parse_integer;
   using quorvex_examples::printable;
+  bool services_named = false;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << quorvex_examples::kSecurityUsage << kExitStatus;
       std::exit(0);
+    }
+    try {
+      if (quorvex_examples::take_security_option(argc, argv, i, options.security)) {
+        continue;
+      }
+    } catch (const std::invalid_argument & error) {
+      std::cerr << "quorvex_planning_client: " << error.what() << "\n";
+      return false;
     }
     if (name.compare(0, 2, "--") != 0) {
       std::cerr << "quorvex_planning_client: unexpected argument '" << printable(name, 100) <<
@@ -145,7 +164,7 @@ bool parse_options(int argc, char ** argv, Options & options)
       number = &options.reply_timeout_ms, min = 1, max = 600000;
     } else if (name == "--retries") {
       number = &options.retries, max = 10;
-    } else if (name != "--pose-info" && name != "--interface") {
+    } else if (name != "--pose-info" && name != "--interface" && name != "--service") {
       std::cerr << "quorvex_planning_client: unknown option " << printable(name, 100) << "\n";
       return false;
     }
@@ -160,6 +179,18 @@ bool parse_options(int argc, char ** argv, Options & options)
       return false;
     } else if (name == "--interface") {
       options.c_records = value == "c";
+    } else if (name == "--service") {
+      if (value != "plan_motion" && value != "solve_ik") {
+        std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
+          "' for --service: expected plan_motion or solve_ik\n";
+        return false;
+      }
+      // The first --service replaces the default of both.
+      if (!services_named) {
+        options.call_plan_motion = options.call_solve_ik = false;
+        services_named = true;
+      }
+      (value == "plan_motion" ? options.call_plan_motion : options.call_solve_ik) = true;
     } else if (number == nullptr) {
       options.pose_info = value;
     } else if (!parse_integer(value, min, max, *number)) {
@@ -267,32 +298,37 @@ quorvex_examples::RecordLifecycle response_records(bool c_records)
          quorvex_examples::record_lifecycle<ResponseT>();
 }
 
-// A participant and both services' clients; made anew when a server seems lost, since a
-// participant that knew a crashed server may keep talking to what it left behind.
+// A participant and the clients of the services called; made anew when a server seems lost,
+// since a participant that knew a crashed server may keep talking to what it left behind.
 struct Connection
 {
   explicit Connection(const Options & options)
-  : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client"),
-    plan_motion(
-      participant.get(), "/plan_motion",
-      fastcdr_handle<quorvex::srv::PlanMotion>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
-        options.c_records),
-      request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
-      response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records)),
-    solve_ik(
-      participant.get(), "/solve_ik",
-      fastcdr_handle<quorvex::srv::SolveIK>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
-        options.c_records),
-      request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
-      response_records<SolveIK_Request, SolveIK_Response>(options.c_records))
+  : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client")
   {
+    if (options.call_plan_motion) {
+      plan_motion = std::make_unique<quorvex_examples::ServiceClient>(
+        participant.get(), "/plan_motion",
+        fastcdr_handle<quorvex::srv::PlanMotion>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+          options.c_records),
+        request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
+        response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records));
+    }
+    if (options.call_solve_ik) {
+      solve_ik = std::make_unique<quorvex_examples::ServiceClient>(
+        participant.get(), "/solve_ik",
+        fastcdr_handle<quorvex::srv::SolveIK>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
+          options.c_records),
+        request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
+        response_records<SolveIK_Request, SolveIK_Response>(options.c_records));
+    }
   }
 
   quorvex_examples::LoopbackParticipant participant;
-  quorvex_examples::ServiceClient plan_motion;
-  quorvex_examples::ServiceClient solve_ik;
+  // Only those of the services called (--service).
+  std::unique_ptr<quorvex_examples::ServiceClient> plan_motion;
+  std::unique_ptr<quorvex_examples::ServiceClient> solve_ik;
 };
 
 enum class Outcome {kDone, kFailed, kNoServer, kInterrupted};
@@ -324,9 +360,10 @@ Outcome connect(const Options & options, std::unique_ptr<Connection> & connectio
         return std::chrono::duration_cast<std::chrono::milliseconds>(
           search_end - std::chrono::steady_clock::now());
       };
-    if (connection->plan_motion.wait_for_server(left(), stop_requested) &&
-      connection->solve_ik.wait_for_server(left(), stop_requested))
-    {
+    const auto found = [&left](const std::unique_ptr<quorvex_examples::ServiceClient> & client) {
+        return !client || client->wait_for_server(left(), stop_requested);
+      };
+    if (found(connection->plan_motion) && found(connection->solve_ik)) {
       return Outcome::kDone;
     }
     if (stop_requested() || search_end >= deadline) {
@@ -336,9 +373,12 @@ Outcome connect(const Options & options, std::unique_ptr<Connection> & connectio
   if (stop_requested()) {
     return Outcome::kInterrupted;
   }
-  const std::string plan_motion = connection->plan_motion.describe_matches();
-  const std::string solve_ik = connection->solve_ik.describe_matches();
   const std::string nothing = "0 request readers and 0 reply writers matched";
+  const auto matches = [&nothing](const std::unique_ptr<quorvex_examples::ServiceClient> & client) {
+      return client ? client->describe_matches() : nothing;
+    };
+  const std::string plan_motion = matches(connection->plan_motion);
+  const std::string solve_ik = matches(connection->solve_ik);
   std::cerr << "quorvex_planning_client: ";
   if (plan_motion == nothing && solve_ik == nothing) {
     std::cerr << "no server for /plan_motion and /solve_ik on domain " << options.domain <<
@@ -363,7 +403,7 @@ std::string safe(const std::string & text)
 template<typename RequestT, typename ResponseT, typename CheckT>
 Outcome call(
   const Options & options, std::unique_ptr<Connection> & connection,
-  quorvex_examples::ServiceClient Connection::* client, const char * service,
+  std::unique_ptr<quorvex_examples::ServiceClient> Connection::* client, const char * service,
   const RequestT & request, ResponseT & response, CheckT check)
 {
   const auto timeout = std::chrono::milliseconds(options.reply_timeout_ms);
@@ -390,11 +430,11 @@ Outcome call(
       start = std::chrono::steady_clock::now();
     }
     eprosima::fastrtps::rtps::SampleIdentity request_id;
-    if (!((*connection).*client).send_request(sent, request_id)) {
+    if (!((*connection).*client)->send_request(sent, request_id)) {
       std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
       return Outcome::kFailed;
     }
-    answered = ((*connection).*client).wait_for_response(
+    answered = ((*connection).*client)->wait_for_response(
       request_id, received, timeout, stop_requested);
     if (stop_requested()) {
       return Outcome::kInterrupted;
@@ -450,6 +490,9 @@ int run(const Options & options)
   quorvex::srv::SolveIK_Response ik_response;
   for (int64_t round = 0; round < options.repeat; ++round) {
     for (int service = 0; service < 2; ++service) {
+      if (!(service == 0 ? options.call_plan_motion : options.call_solve_ik)) {
+        continue;
+      }
       outcome = service == 0 ?
         call(
         options, connection, &Connection::plan_motion, "PlanMotion",
@@ -482,7 +525,7 @@ int main(int argc, char ** argv)
 {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::cerr << kUsage;
+    std::cerr << kUsage << quorvex_examples::kSecurityUsage << kExitStatus;
     return kUsageError;
   }
   // Resolved here once: the server's working directory is not the user's.
@@ -493,6 +536,12 @@ int main(int argc, char ** argv)
   }
   // A stopped client must delete its participant, or its shared memory stays in /dev/shm. A
   // closed standard output (`| head -1`) stops it the same way: its answers have no reader left.
+  try {
+    quorvex_examples::start_security(options.security, "quorvex_planning_client");
+  } catch (const quorvex_examples::SecurityError & error) {
+    std::cerr << "quorvex_planning_client: security: " << error.what() << "\n";
+    return kSecurityError;
+  }
   struct sigaction action = {};
   action.sa_handler = request_stop;
   sigaction(SIGINT, &action, nullptr);
@@ -501,10 +550,22 @@ int main(int argc, char ** argv)
 
   try {
     const int status = run(options);
+    if (status == kNoServer && quorvex_examples::participant_security().enabled) {
+      // Peers that fail the handshake are not reported by Fast DDS; they are simply not seen.
+      std::cerr << "quorvex_planning_client: with security on, a server is also unseen when it " <<
+        "does not trust this enclave (another CA, an expired or refused certificate)\n";
+    }
     if (g_stop_signal != 0) {
       std::cerr << "quorvex_planning_client: stopped by signal " << g_stop_signal << "\n";
     }
     return status;
+  } catch (const quorvex_examples::EndpointNotPermitted & error) {
+    // Fast DDS refused the endpoint locally: no server could answer this service to us.
+    const bool plan_motion = error.topic().find("plan_motion") != std::string::npos;
+    std::cerr << "quorvex_planning_client: " << (plan_motion ? "PlanMotion" : "SolveIK") <<
+      " is not permitted to this client: " << error.what() << "; --service " <<
+      (plan_motion ? "solve_ik" : "plan_motion") << " calls only the other service\n";
+    return kNoServer;
   } catch (const std::exception & error) {
     std::cerr << "quorvex_planning_client: " << error.what() << "\n";
     return kFailed;

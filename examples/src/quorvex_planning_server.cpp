@@ -27,6 +27,7 @@
 #include "quorvex_examples/loopback_participant.hpp"
 #include "quorvex_examples/planning.hpp"
 #include "quorvex_examples/printable.hpp"
+#include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
 
 namespace
@@ -63,6 +64,7 @@ struct Options
   int64_t max_text_bytes = quorvex_examples::kDefaultMaxTextBytes;
   int64_t reply_wait_ms = 1000;
   int64_t max_held_reply_bytes = int64_t{64} << 20;
+  quorvex_examples::SecurityOptions security;
 };
 
 const char kUsage[] =
@@ -89,8 +91,16 @@ bool parse_options(int argc, char ** argv, Options & options)
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
-      std::cout << kUsage;
+      std::cout << kUsage << quorvex_examples::kSecurityUsage;
       std::exit(0);
+    }
+    try {
+      if (quorvex_examples::take_security_option(argc, argv, i, options.security)) {
+        continue;
+      }
+    } catch (const std::invalid_argument & error) {
+      std::cerr << "quorvex_planning_server: " << error.what() << "\n";
+      return false;
     }
     if (name.compare(0, 2, "--") != 0) {
       std::cerr << "quorvex_planning_server: unexpected argument '" <<
@@ -344,7 +354,7 @@ int main(int argc, char ** argv)
 {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::cerr << kUsage;
+    std::cerr << kUsage << quorvex_examples::kSecurityUsage;
     return 2;
   }
   if (options.pose_dirs.empty()) {
@@ -357,6 +367,13 @@ int main(int argc, char ** argv)
   }
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
     std::cerr << "quorvex_planning_server: " << note << " (this demo uses shared memory only)\n";
+  }
+  quorvex_examples::SecuritySettings security;
+  try {
+    security = quorvex_examples::start_security(options.security, "quorvex_planning_server");
+  } catch (const quorvex_examples::SecurityError & error) {
+    std::cerr << "quorvex_planning_server: security: " << error.what() << "\n";
+    return 1;
   }
   struct sigaction action = {};
   action.sa_handler = request_stop;
@@ -397,6 +414,7 @@ int main(int argc, char ** argv)
       });
     std::cout << "quorvex_planning_server: serving /plan_motion and /solve_ik on domain " <<
       options.domain << " over shared memory, " << options.points << " points per trajectory" <<
+      (security.enabled ? ", secured as enclave " + security.enclave : std::string()) <<
       std::endl;
 
     int64_t served = 0;

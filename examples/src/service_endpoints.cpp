@@ -40,6 +40,8 @@
 #include "fastrtps/qos/ReaderQos.h"
 #include "fastrtps/qos/WriterQos.h"
 
+#include "quorvex_examples/security_options.hpp"
+
 namespace quorvex_examples
 {
 
@@ -119,6 +121,20 @@ dds::Topic * find_or_create_topic(
   return topic;
 }
 
+// Fast DDS refused an endpoint pair; with security on, because the enclave may not use a topic:
+// the writer's when `writer_refused`, else the reader's.
+[[noreturn]] void throw_refused(
+  bool writer_refused, const std::string & reader_topic, const std::string & writer_topic,
+  const std::string & what)
+{
+  if (participant_security().enabled) {
+    throw EndpointNotPermitted(
+            writer_refused ? writer_topic : reader_topic,
+            writer_refused ? "publish" : "subscribe to", participant_security().enclave);
+  }
+  throw std::runtime_error(what);
+}
+
 }  // namespace
 
 std::string request_topic_name(const std::string & service_name)
@@ -171,7 +187,9 @@ ServiceEndpoints::ServiceEndpoints(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
   writer_ = publisher_->create_datawriter(writer_topic_, service_writer_qos(writer_depth));
   if (reader_ == nullptr || writer_ == nullptr) {
-    throw std::runtime_error("Fast DDS refused to create the endpoints of " + writer_topic);
+    throw_refused(
+      writer_ == nullptr, reader_topic, writer_topic,
+      "Fast DDS refused to create the endpoints of " + writer_topic);
   }
 }
 
@@ -285,19 +303,25 @@ ServiceServer::Impl::Impl(
   writer_attributes.endpoint.topicKind = rtps::NO_KEY;
   writer_attributes.times.heartbeatPeriod = eprosima::fastrtps::Duration_t(
     0, kHeartbeatPeriodMs * 1000000u);
+  const std::string request_topic_text = request_topic_name(service_name);
+  const std::string reply_topic_text = reply_topic_name(service_name);
+  // Access control decides on an RTPS endpoint by this property, as the DDS layer sets it.
+  reader_attributes.endpoint.properties.properties().emplace_back("topic_name", request_topic_text);
+  writer_attributes.endpoint.properties.properties().emplace_back("topic_name", reply_topic_text);
   reader_ = rtps::RTPSDomain::createRTPSReader(
     participant_, reader_attributes, &request_history_, this);
   writer_ = rtps::RTPSDomain::createRTPSWriter(
     participant_, writer_attributes, &reply_history_, this);
   if (reader_ == nullptr || writer_ == nullptr) {
+    const bool reader_made = reader_ != nullptr;
     remove_endpoints();
-    throw std::runtime_error("Fast DDS refused to create the endpoints of " + service_name);
+    throw_refused(
+      reader_made, request_topic_text, reply_topic_text,
+      "Fast DDS refused to create the endpoints of " + service_name);
   }
   // Before the writer is announced, so that no reader is ever matched without it.
   writer_->reader_data_filter(this);
 
-  const std::string request_topic_text = request_topic_name(service_name);
-  const std::string reply_topic_text = reply_topic_name(service_name);
   eprosima::fastrtps::TopicAttributes request_topic(
     request_topic_text.c_str(), request_type_.getName(), rtps::NO_KEY);
   eprosima::fastrtps::TopicAttributes reply_topic(
@@ -313,11 +337,12 @@ ServiceServer::Impl::Impl(
   eprosima::fastrtps::WriterQos writer_qos;
   writer_qos.m_reliability.kind = eprosima::fastrtps::RELIABLE_RELIABILITY_QOS;
   writer_qos.m_durability.kind = eprosima::fastrtps::VOLATILE_DURABILITY_QOS;
-  if (!participant_->registerReader(reader_, request_topic, reader_qos) ||
-    !participant_->registerWriter(writer_, reply_topic, writer_qos))
-  {
+  const bool reader_registered = participant_->registerReader(reader_, request_topic, reader_qos);
+  if (!reader_registered || !participant_->registerWriter(writer_, reply_topic, writer_qos)) {
     remove_endpoints();
-    throw std::runtime_error("Fast DDS refused to announce the endpoints of " + service_name);
+    throw_refused(
+      reader_registered, request_topic_text, reply_topic_text,
+      "Fast DDS refused to announce the endpoints of " + service_name);
   }
 }
 
