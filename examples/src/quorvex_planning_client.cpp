@@ -1,7 +1,8 @@
 // Copyright 2026 quorvex developers
 // Licensed under the Apache License, Version 2.0
 
-// Calls /plan_motion and /solve_ik over Fast DDS, shared memory only, and prints the answers.
+// Calls /plan_motion and /solve_ik over Fast DDS, over shared memory only or with --network over
+// UDPv4 too, and prints the answers.
 
 #include <signal.h>
 
@@ -32,6 +33,7 @@
 #include "quorvex_examples/planning.hpp"
 #include "quorvex_examples/printable.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
+#include "quorvex_examples/transport_options.hpp"
 
 namespace
 {
@@ -79,15 +81,21 @@ struct Options
   bool full = false;
   bool keep_going = false;
   bool c_records = false;  // --interface c
+  bool domain_given = false;
+  // --service: which services are called; both when none is named.
+  bool call_plan_motion = false;
+  bool call_solve_ik = false;
+  quorvex_examples::ParticipantOptions participant;
 };
 
 const char kUsage[] =
   "usage: quorvex_planning_client [options]\n"
-  "  --domain N            DDS domain id, 0..232 (default 0)\n"
+  "  --domain N            DDS domain id, 0..232 (default: ROS_DOMAIN_ID, else 0)\n"
+  "  --service NAME        call only plan_motion or solve_ik; repeatable (default: both)\n"
   "  --joints N            joints of the PlanMotion request, 0..100000 (default 7)\n"
   "  --goal-joints N       joints of its goal, 0..100000, to send a malformed request\n"
   "                        (default: --joints)\n"
-  "  --repeat N            send both requests N times, 1..1000000 (default 1)\n"
+  "  --repeat N            send the requests N times, 1..1000000 (default 1)\n"
   "  --pose-info PATH      pose-information file named in the SolveIK request, made absolute\n"
   "                        here (default: the sample installed with the examples)\n"
   "  --wait-ms N           how long to look for a server, 0..600000 (default 5000)\n"
@@ -100,8 +108,16 @@ const char kUsage[] =
   "  --verify              check every answer against what the server must have computed\n"
   "  --quiet               one line per answer instead of its YAML\n"
   "  --full                print long answers whole\n"
+  "%s"
   "exit status: 0 all answered (and verified), 1 a reply missing or wrong, 2 usage error,\n"
   "3 no server found, 128+N stopped by signal N\n";
+
+void print_usage(std::ostream & out)
+{
+  std::string usage = kUsage;
+  usage.replace(usage.find("%s"), 2, quorvex_examples::kTransportUsage);
+  out << usage;
+}
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
@@ -110,8 +126,18 @@ bool parse_options(int argc, char ** argv, Options & options)
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
-      std::cout << kUsage;
+      print_usage(std::cout);
       std::exit(0);
+    }
+    std::string error;
+    const auto transport = quorvex_examples::parse_transport_option(
+      argc, argv, i, options.participant.transport, error);
+    if (transport == quorvex_examples::TransportOptionParse::kInvalid) {
+      std::cerr << "quorvex_planning_client: " << error << "\n";
+      return false;
+    }
+    if (transport == quorvex_examples::TransportOptionParse::kParsed) {
+      continue;
     }
     if (name.compare(0, 2, "--") != 0) {
       std::cerr << "quorvex_planning_client: unexpected argument '" << printable(name, 100) <<
@@ -132,6 +158,7 @@ bool parse_options(int argc, char ** argv, Options & options)
     int64_t min = 0, max = 0;
     if (name == "--domain") {
       number = &options.domain, max = quorvex_examples::kMaxDomainId;
+      options.domain_given = true;
     } else if (name == "--joints") {
       number = &options.joints, max = 100000;
     } else if (name == "--goal-joints") {
@@ -144,7 +171,7 @@ bool parse_options(int argc, char ** argv, Options & options)
       number = &options.reply_timeout_ms, min = 1, max = 600000;
     } else if (name == "--retries") {
       number = &options.retries, max = 10;
-    } else if (name != "--pose-info" && name != "--interface") {
+    } else if (name != "--pose-info" && name != "--interface" && name != "--service") {
       std::cerr << "quorvex_planning_client: unknown option " << printable(name, 100) << "\n";
       return false;
     }
@@ -159,6 +186,12 @@ bool parse_options(int argc, char ** argv, Options & options)
       return false;
     } else if (name == "--interface") {
       options.c_records = value == "c";
+    } else if (name == "--service" && value != "plan_motion" && value != "solve_ik") {
+      std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
+        "' for --service: expected plan_motion or solve_ik\n";
+      return false;
+    } else if (name == "--service") {
+      (value == "plan_motion" ? options.call_plan_motion : options.call_solve_ik) = true;
     } else if (number == nullptr) {
       options.pose_info = value;
     } else if (!parse_integer(value, min, max, *number)) {
@@ -169,6 +202,16 @@ bool parse_options(int argc, char ** argv, Options & options)
   }
   if (options.goal_joints < 0) {
     options.goal_joints = options.joints;
+  }
+  if (!options.call_plan_motion && !options.call_solve_ik) {
+    options.call_plan_motion = options.call_solve_ik = true;
+  }
+  std::string error;
+  if (!quorvex_examples::read_ros_environment(
+      options.participant.transport, options.domain_given, options.domain, error))
+  {
+    std::cerr << "quorvex_planning_client: " << error << "\n";
+    return false;
   }
   return true;
 }
@@ -266,32 +309,38 @@ quorvex_examples::RecordLifecycle response_records(bool c_records)
          quorvex_examples::record_lifecycle<ResponseT>();
 }
 
-// A participant and both services' clients; made anew when a server seems lost, since a
-// participant that knew a crashed server may keep talking to what it left behind.
+// A participant and the clients of the services called (--service); made anew when a server
+// seems lost, since a participant that knew a crashed server may keep talking to what it left
+// behind. A service not called has no endpoints at all.
 struct Connection
 {
   explicit Connection(const Options & options)
-  : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client"),
-    plan_motion(
-      participant.get(), "/plan_motion",
-      fastcdr_handle<quorvex::srv::PlanMotion>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
-        options.c_records),
-      request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
-      response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records)),
-    solve_ik(
-      participant.get(), "/solve_ik",
-      fastcdr_handle<quorvex::srv::SolveIK>(
-        rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
-        options.c_records),
-      request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
-      response_records<SolveIK_Request, SolveIK_Response>(options.c_records))
+  : participant(
+      static_cast<uint32_t>(options.domain), "quorvex_planning_client", options.participant)
   {
+    if (options.call_plan_motion) {
+      plan_motion = std::make_unique<quorvex_examples::ServiceClient>(
+        participant.get(), "/plan_motion",
+        fastcdr_handle<quorvex::srv::PlanMotion>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__PlanMotion(),
+          options.c_records),
+        request_records<PlanMotion_Request, PlanMotion_Response>(options.c_records),
+        response_records<PlanMotion_Request, PlanMotion_Response>(options.c_records));
+    }
+    if (options.call_solve_ik) {
+      solve_ik = std::make_unique<quorvex_examples::ServiceClient>(
+        participant.get(), "/solve_ik",
+        fastcdr_handle<quorvex::srv::SolveIK>(
+          rosidl_typesupport_c__get_service_type_support_handle__quorvex__srv__SolveIK(),
+          options.c_records),
+        request_records<SolveIK_Request, SolveIK_Response>(options.c_records),
+        response_records<SolveIK_Request, SolveIK_Response>(options.c_records));
+    }
   }
 
   quorvex_examples::LoopbackParticipant participant;
-  quorvex_examples::ServiceClient plan_motion;
-  quorvex_examples::ServiceClient solve_ik;
+  std::unique_ptr<quorvex_examples::ServiceClient> plan_motion;
+  std::unique_ptr<quorvex_examples::ServiceClient> solve_ik;
 };
 
 enum class Outcome {kDone, kFailed, kNoServer, kInterrupted};
@@ -318,8 +367,9 @@ Outcome connect(const Options & options, std::unique_ptr<Connection> & connectio
         return std::chrono::duration_cast<std::chrono::milliseconds>(
           search_end - std::chrono::steady_clock::now());
       };
-    if (connection->plan_motion.wait_for_server(left(), stop_requested) &&
-      connection->solve_ik.wait_for_server(left(), stop_requested))
+    if ((!connection->plan_motion ||
+      connection->plan_motion->wait_for_server(left(), stop_requested)) &&
+      (!connection->solve_ik || connection->solve_ik->wait_for_server(left(), stop_requested)))
     {
       return Outcome::kDone;
     }
@@ -330,12 +380,16 @@ Outcome connect(const Options & options, std::unique_ptr<Connection> & connectio
   if (stop_requested()) {
     return Outcome::kInterrupted;
   }
-  const std::string plan_motion = connection->plan_motion.describe_matches();
-  const std::string solve_ik = connection->solve_ik.describe_matches();
   const std::string nothing = "0 request readers and 0 reply writers matched";
+  const std::string plan_motion =
+    connection->plan_motion ? connection->plan_motion->describe_matches() : nothing;
+  const std::string solve_ik =
+    connection->solve_ik ? connection->solve_ik->describe_matches() : nothing;
+  const std::string services = options.call_plan_motion && options.call_solve_ik ?
+    "/plan_motion and /solve_ik" : options.call_plan_motion ? "/plan_motion" : "/solve_ik";
   std::cerr << "quorvex_planning_client: ";
   if (plan_motion == nothing && solve_ik == nothing) {
-    std::cerr << "no server for /plan_motion and /solve_ik on domain " << options.domain <<
+    std::cerr << "no server for " << services << " on domain " << options.domain <<
       " within " << options.wait_ms << " ms; start quorvex_planning_server --domain " <<
       options.domain << " first\n";
   } else {
@@ -357,7 +411,7 @@ std::string safe(const std::string & text)
 template<typename RequestT, typename ResponseT, typename CheckT>
 Outcome call(
   const Options & options, std::unique_ptr<Connection> & connection,
-  quorvex_examples::ServiceClient Connection::* client, const char * service,
+  std::unique_ptr<quorvex_examples::ServiceClient> Connection::* client, const char * service,
   const RequestT & request, ResponseT & response, CheckT check)
 {
   const auto timeout = std::chrono::milliseconds(options.reply_timeout_ms);
@@ -384,11 +438,11 @@ Outcome call(
       start = std::chrono::steady_clock::now();
     }
     eprosima::fastrtps::rtps::SampleIdentity request_id;
-    if (!((*connection).*client).send_request(sent, request_id)) {
+    if (!((*connection).*client)->send_request(sent, request_id)) {
       std::cerr << "quorvex_planning_client: " << service << ": the request could not be sent\n";
       return Outcome::kFailed;
     }
-    answered = ((*connection).*client).wait_for_response(
+    answered = ((*connection).*client)->wait_for_response(
       request_id, received, timeout, stop_requested);
     if (stop_requested()) {
       return Outcome::kInterrupted;
@@ -444,6 +498,9 @@ int run(const Options & options)
   quorvex::srv::SolveIK_Response ik_response;
   for (int64_t round = 0; round < options.repeat; ++round) {
     for (int service = 0; service < 2; ++service) {
+      if (!(service == 0 ? options.call_plan_motion : options.call_solve_ik)) {
+        continue;
+      }
       outcome = service == 0 ?
         call(
         options, connection, &Connection::plan_motion, "PlanMotion",
@@ -476,14 +533,20 @@ int main(int argc, char ** argv)
 {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::cerr << kUsage;
+    print_usage(std::cerr);
     return kUsageError;
   }
   // Resolved here once: the server's working directory is not the user's.
   options.pose_info = options.pose_info.empty() ? installed_pose_info() :
     quorvex_examples::absolute_path(options.pose_info);
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
-    std::cerr << "quorvex_planning_client: " << note << " (this demo uses shared memory only)\n";
+    std::cerr << "quorvex_planning_client: " << note <<
+      " (this demo sets its transports itself)\n";
+  }
+  const std::string localhost_only =
+    quorvex_examples::localhost_only_notice(options.participant.transport);
+  if (!localhost_only.empty()) {
+    std::cerr << "quorvex_planning_client: " << localhost_only << "\n";
   }
   // A stopped client must delete its participant, or its shared memory stays in /dev/shm. A
   // closed standard output (`| head -1`) stops it the same way: its answers have no reader left.

@@ -59,9 +59,11 @@ constexpr int32_t kClientRequestHistory = 10;
 // receive the other clients' replies: ROS 2's usual 10 samples would let a burst of them push a
 // client's own reply out before it is taken.
 constexpr int32_t kReplyHistory = 256;
-// How often a server offers the replies not yet acknowledged: a reply lost on the way (a full
-// shared-memory segment) is sent again this soon, well within a client's patience.
-constexpr int32_t kHeartbeatPeriodMs = 200;
+// How often a writer offers the samples not yet acknowledged: a fragment lost on the way (a full
+// shared-memory segment, a frame lost on a network link) is sent again this soon. A large reply
+// over a lossy link needs a few such rounds, so the period is short; heartbeats are only sent
+// while something is unacknowledged.
+constexpr int32_t kHeartbeatPeriodMs = 50;
 
 std::string without_leading_slash(const std::string & name)
 {
@@ -80,6 +82,8 @@ dds::DataWriterQos service_writer_qos(int32_t depth)
   // back with the sample instead of staying in a pool.
   qos.endpoint().history_memory_policy = rtps::DYNAMIC_RESERVE_MEMORY_MODE;
   qos.data_sharing().off();
+  qos.reliable_writer_qos().times.heartbeatPeriod =
+    eprosima::fastrtps::Duration_t(0, kHeartbeatPeriodMs * 1000000u);
   return qos;
 }
 
