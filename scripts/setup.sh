@@ -11,6 +11,8 @@ packages=(
   ament-cmake-uncrustify
   # the middleware demo
   libfastrtps-dev nlohmann-json3-dev
+  # the demo across two hosts made of network namespaces: links, lossy links, captures
+  iproute2 nftables tcpdump
   # benchmarks and their plot
   libbenchmark-dev gnuplot-nox
   # fuzz targets (libFuzzer and the sanitizer runtimes of clang)
