@@ -2,8 +2,10 @@
 # The demo across two hosts made by two_hosts.sh: the server on one, clients on the other, over
 # a veth link that the scenario makes lossy, cuts, strips of multicast or records.
 # Usage: network_test.sh MODE <server> <client> <pose-information file> <capture checker>
+#        [<Python client>]
 #   multicast  8 clients, 20 verified rounds each, own joint counts; 10,000-point server
-#   peer       the same with multicast dropped on the link and --peer given
+#   peer       the same with multicast dropped on the link and --peer given, and the Python
+#              client (when given) calling one service
 #   loss       10% of frames lost both ways; 10,000-point replies all arrive, verified
 #   link_down  the link down for 5 s in mid-call: every client answered, or failing clearly
 #   capture    what travels on the link: request content in clear (security off)
@@ -17,6 +19,7 @@ server=$2
 client=$3
 poses=$4
 capture_checker=$5
+python_client=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=two_hosts.sh
 source "$here/two_hosts.sh"
@@ -104,6 +107,15 @@ case $mode in
       start_client "$number" --repeat 20 ${peer[@]+"${peer[@]}"}
     done
     expect_all_verified 20
+    if [ "$mode" = peer ] && [ -n "$python_client" ]; then
+      on_client_host timeout 120 /usr/bin/python3 "$python_client" --network --domain "$domain" \
+        --peer "$TWO_HOSTS_SERVER_ADDRESS" --service solve_ik --repeat 5 --verify --quiet \
+        --pose-info "$poses" ${client_extra[@]+"${client_extra[@]}"} > "$work/python.log" 2>&1 ||
+        fail "the Python client exited with $?"
+      [ "$(grep -c "^SolveIK: success, .*, verified$" "$work/python.log")" -eq 5 ] ||
+        fail "the Python client: not 5 verified SolveIK answers"
+      ! grep -q "^PlanMotion" "$work/python.log" || fail "the Python client called PlanMotion"
+    fi
     if [ "$mode" = peer ]; then
       # Without --peer, nothing is found where multicast does not pass.
       status=0
