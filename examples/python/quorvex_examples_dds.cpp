@@ -178,12 +178,18 @@ bool parse_transport_words(PyObject * words, quorvex_examples::TransportOptions 
   std::vector<std::string> texts;
   const Py_ssize_t count = PySequence_Fast_GET_SIZE(sequence);
   for (Py_ssize_t i = 0; i < count; ++i) {
-    const char * text = PyUnicode_AsUTF8(PySequence_Fast_GET_ITEM(sequence, i));
+    Py_ssize_t size = 0;
+    const char * text = PyUnicode_AsUTF8AndSize(PySequence_Fast_GET_ITEM(sequence, i), &size);
+    // A NUL inside would cut the word short where the parser reads it: "198.18.0.1\0junk".
+    if (text != nullptr && std::strlen(text) != static_cast<size_t>(size)) {
+      PyErr_SetString(PyExc_ValueError, "a transport option holds a NUL character");
+      text = nullptr;
+    }
     if (text == nullptr) {
       Py_DECREF(sequence);
       return false;
     }
-    texts.emplace_back(text);
+    texts.emplace_back(text, static_cast<size_t>(size));
   }
   Py_DECREF(sequence);
   std::vector<char *> argv;
