@@ -444,8 +444,8 @@ int main(int argc, char ** argv)
       });
     std::cout << "quorvex_planning_server: serving /plan_motion and /solve_ik on domain " <<
       options.domain << (options.participant.transport.uses_udp() ?
-      " over shared memory and UDPv4, " : " over shared memory, ") << options.points << " points per trajectory" <<
-      std::endl;
+      " over shared memory and UDPv4, " : " over shared memory, ") << options.points <<
+      " points per trajectory" << std::endl;
 
     int64_t served = 0;
     bool log_lost = false;

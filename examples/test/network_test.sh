@@ -50,7 +50,8 @@ echo "== $mode, domain $domain, server $TWO_HOSTS_SERVER_ADDRESS, clients $TWO_H
 # Starts the server on the server host with the given options; it stops by itself in 240 s.
 start_server() {
   on_server_host timeout -s INT 240 "$server" --network --domain "$domain" \
-    --pose-dir "$(dirname "$poses")" ${server_extra[@]+"${server_extra[@]}"} "$@" > "$work/server.log" 2>&1 &
+    --pose-dir "$(dirname "$poses")" ${server_extra[@]+"${server_extra[@]}"} "$@" \
+    > "$work/server.log" 2>&1 &
   server_pid=$!
   for _ in $(seq 100); do
     grep -qs "serving" "$work/server.log" && return 0
@@ -78,14 +79,15 @@ start_client() {
 
 # Waits for every client; each must have exited 0 with $1 verified rounds of both services.
 expect_all_verified() {
-  local rounds=$1 number=1 pid status
+  local rounds=$1 number=1 pid status log
   for pid in "${client_pids[@]}"; do
     status=0
     wait "$pid" || status=$?
     [ "$status" -eq 0 ] || fail "client $number exited with $status"
-    [ "$(grep -c "^PlanMotion: success, .*, verified$" "$work/client_$number.log")" -eq "$rounds" ] ||
+    log=$work/client_$number.log
+    [ "$(grep -c "^PlanMotion: success, .*, verified$" "$log")" -eq "$rounds" ] ||
       fail "client $number: not $rounds verified PlanMotion answers"
-    [ "$(grep -c "^SolveIK: success, .*, verified$" "$work/client_$number.log")" -eq "$rounds" ] ||
+    [ "$(grep -c "^SolveIK: success, .*, verified$" "$log")" -eq "$rounds" ] ||
       fail "client $number: not $rounds verified SolveIK answers"
     number=$((number + 1))
   done
@@ -181,8 +183,8 @@ case $mode in
              fail "client $number found no server without saying so" ;;
         *) fail "client $number exited with $status" ;;
       esac
-      [ "$status" -ne 130 ] ||
-        [ "$(grep -c "^PlanMotion: .*verified$" "$log")" -ge "$((${before[$((number - 1))]} + 3))" ] ||
+      [ "$status" -ne 130 ] || [ "$(grep -c "^PlanMotion: .*verified$" "$log")" -ge \
+        "$((${before[$((number - 1))]} + 3))" ] ||
         fail "client $number answered nothing more within 60 s of the link coming back"
       echo "client $number: exit $status, $(grep -c "verified$" "$log") verified answers," \
         "$(grep -c "no reply within" "$log" || true) reply timeouts, longest round trip" \
