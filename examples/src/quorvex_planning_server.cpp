@@ -108,11 +108,9 @@ bool parse_options(int argc, char ** argv, Options & options)
       print_usage(std::cout);
       std::exit(0);
     }
-    std::string error;
-    const auto transport = quorvex_examples::parse_transport_option(
-      argc, argv, i, options.participant.transport, error);
+    const auto transport = quorvex_examples::take_transport_option(
+      "quorvex_planning_server", argc, argv, i, options.participant.transport);
     if (transport == quorvex_examples::TransportOptionParse::kInvalid) {
-      std::cerr << "quorvex_planning_server: " << error << "\n";
       return false;
     }
     if (transport == quorvex_examples::TransportOptionParse::kParsed) {

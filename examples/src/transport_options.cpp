@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,17 @@ TransportOptionParse parse_transport_option(
   }
   (name == "--bind" ? options.bind_addresses : options.peers).push_back(value);
   return TransportOptionParse::kParsed;
+}
+
+TransportOptionParse take_transport_option(
+  const char * program, int argc, char ** argv, int & i, TransportOptions & options)
+{
+  std::string error;
+  const TransportOptionParse parsed = parse_transport_option(argc, argv, i, options, error);
+  if (parsed == TransportOptionParse::kInvalid) {
+    std::cerr << program << ": " << error << "\n";
+  }
+  return parsed;
 }
 
 bool read_ros_environment(

@@ -42,6 +42,11 @@ enum class TransportOptionParse {kNotTransportOption, kParsed, kInvalid};
 TransportOptionParse parse_transport_option(
   int argc, char ** argv, int & i, TransportOptions & options, std::string & error);
 
+/// The same for a program's option loop: an invalid value is reported on stderr, prefixed with
+/// `program`.
+TransportOptionParse take_transport_option(
+  const char * program, int argc, char ** argv, int & i, TransportOptions & options);
+
 /// Reads ROS_LOCALHOST_ONLY into `options` and, unless `domain_given`, ROS_DOMAIN_ID into
 /// `domain` (unset or empty: `domain` stays). False, with `error` set, when ROS_DOMAIN_ID is not
 /// a domain id; `domain` is then unchanged.
