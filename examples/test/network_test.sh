@@ -4,8 +4,8 @@
 # Usage: network_test.sh MODE <server> <client> <pose-information file> <capture checker>
 #        [<Python client>]
 #   multicast  8 clients, 20 verified rounds each, own joint counts; 10,000-point server
-#   peer       the same with multicast dropped on the link and --peer given, and the Python
-#              client (when given) calling one service
+#   peer       the same with multicast dropped on the link and --peer given, and the C++ and
+#              the Python client (when given) calling one service each
 #   loss       10% of frames lost both ways; 10,000-point replies all arrive, verified
 #   link_down  the link down for 5 s in mid-call: every client answered, or failing clearly
 #   capture    what travels on the link: request content in clear (security off)
@@ -119,6 +119,14 @@ case $mode in
       ! grep -q "^PlanMotion" "$work/python.log" || fail "the Python client called PlanMotion"
     fi
     if [ "$mode" = peer ]; then
+      # --service: only the service named is called.
+      on_client_host timeout 120 "$client" --network --domain "$domain" --repeat 3 --verify \
+        --quiet --peer "$TWO_HOSTS_SERVER_ADDRESS" --service plan_motion \
+        ${client_extra[@]+"${client_extra[@]}"} > "$work/one_service.log" 2>&1 ||
+        fail "the client of PlanMotion alone exited with $?"
+      [ "$(grep -c "^PlanMotion: success, .*, verified$" "$work/one_service.log")" -eq 3 ] ||
+        fail "the client of PlanMotion alone: not 3 verified answers"
+      ! grep -q "^SolveIK" "$work/one_service.log" || fail "the client called SolveIK"
       # Without --peer, nothing is found where multicast does not pass.
       status=0
       on_client_host timeout 60 "$client" --network --domain "$domain" --wait-ms 3000 \
