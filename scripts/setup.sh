@@ -13,6 +13,8 @@ packages=(
   libfastrtps-dev nlohmann-json3-dev
   # the demo's DDS Security: enclave file checks (libssl-dev) and the keystore tool (openssl)
   libssl-dev openssl
+  # the demo across two hosts made of network namespaces: links, lossy links, captures
+  iproute2 nftables tcpdump
   # benchmarks and their plot
   libbenchmark-dev gnuplot-nox
   # fuzz targets (libFuzzer and the sanitizer runtimes of clang)

@@ -29,6 +29,7 @@
 #include "quorvex_examples/planning.hpp"
 #include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
+#include "quorvex_examples/transport_options.hpp"
 #include "record_conversions.hpp"
 #include "rosidl_runtime_c/message_type_support_struct.h"
 #include "rosidl_runtime_c/service_type_support_struct.h"
@@ -166,6 +167,52 @@ bool python_signal_pending()
 
 // --- Participant ---
 
+// The transport options given as command-line words (--network, --bind ADDR, --peer ADDR), read
+// by the parser the C++ programs use, with ROS_LOCALHOST_ONLY; sets ValueError when they are not
+// such options.
+bool parse_transport_words(PyObject * words, quorvex_examples::TransportOptions & options)
+{
+  PyObject * sequence = PySequence_Fast(words, "the transport options must be a sequence");
+  if (sequence == nullptr) {
+    return false;
+  }
+  std::vector<std::string> texts;
+  const Py_ssize_t count = PySequence_Fast_GET_SIZE(sequence);
+  for (Py_ssize_t i = 0; i < count; ++i) {
+    Py_ssize_t size = 0;
+    const char * text = PyUnicode_AsUTF8AndSize(PySequence_Fast_GET_ITEM(sequence, i), &size);
+    // A NUL inside would cut the word short where the parser reads it: "198.18.0.1\0junk".
+    if (text != nullptr && std::strlen(text) != static_cast<size_t>(size)) {
+      PyErr_SetString(PyExc_ValueError, "a transport option holds a NUL character");
+      text = nullptr;
+    }
+    if (text == nullptr) {
+      Py_DECREF(sequence);
+      return false;
+    }
+    texts.emplace_back(text, static_cast<size_t>(size));
+  }
+  Py_DECREF(sequence);
+  std::vector<char *> argv;
+  for (std::string & text : texts) {
+    argv.push_back(text.data());
+  }
+  const int argc = static_cast<int>(argv.size());
+  std::string error;
+  for (int i = 0; i < argc; ++i) {
+    const auto parsed =
+      quorvex_examples::parse_transport_option(argc, argv.data(), i, options, error);
+    if (parsed != quorvex_examples::TransportOptionParse::kParsed) {
+      PyErr_SetString(
+        PyExc_ValueError, parsed == quorvex_examples::TransportOptionParse::kInvalid ?
+        error.c_str() : "not a transport option");
+      return false;
+    }
+  }
+  int64_t unused_domain = 0;
+  return quorvex_examples::read_ros_environment(options, true, unused_domain, error);
+}
+
 struct Participant
 {
   PyObject_HEAD
@@ -176,12 +223,17 @@ int participant_init(Participant * self, PyObject * args, PyObject *)
 {
   unsigned int domain = 0;
   const char * name = nullptr;
-  if (!PyArg_ParseTuple(args, "Is", &domain, &name)) {
+  PyObject * transport_words = nullptr;
+  if (!PyArg_ParseTuple(args, "Is|O", &domain, &name, &transport_words)) {
+    return -1;
+  }
+  quorvex_examples::ParticipantOptions options;
+  if (transport_words != nullptr && !parse_transport_words(transport_words, options.transport)) {
     return -1;
   }
   try {
     delete self->participant;
-    self->participant = new quorvex_examples::LoopbackParticipant(domain, name);
+    self->participant = new quorvex_examples::LoopbackParticipant(domain, name, options);
   } catch (const std::exception & error) {
     self->participant = nullptr;
     PyErr_SetString(PyExc_RuntimeError, error.what());
@@ -200,7 +252,8 @@ void participant_dealloc(Participant * self)
 
 PyType_Slot participant_slots[] = {
   {Py_tp_doc, const_cast<char *>(
-      "Participant(domain, name): a Fast DDS participant on shared memory only")},
+      "Participant(domain, name, transport_words=()): a Fast DDS participant on shared memory,\n"
+      "and UDPv4 when transport_words (e.g. ['--network', '--peer', ADDR]) ask for it")},
   {Py_tp_new, reinterpret_cast<void *>(PyType_GenericNew)},
   {Py_tp_init, reinterpret_cast<void *>(participant_init)},
   {Py_tp_dealloc, reinterpret_cast<void *>(participant_dealloc)},
@@ -465,6 +518,15 @@ PyObject * use_security(PyObject *, PyObject * args)
   }
 }
 
+PyObject * transport_notice(PyObject *, PyObject * words)
+{
+  quorvex_examples::TransportOptions options;
+  if (!parse_transport_words(words, options)) {
+    return nullptr;
+  }
+  return PyUnicode_FromString(quorvex_examples::localhost_only_notice(options).c_str());
+}
+
 PyMethodDef module_methods[] = {
   {"use_security", use_security, METH_VARARGS,
     "use_security(keystore, enclave, program) -> the enclave of the participants made from now\n"
@@ -476,6 +538,9 @@ PyMethodDef module_methods[] = {
     "check_solve_ik(request, response) -> '' when the response is right, else what differs"},
   {"neutralize_fastdds_redirects", neutralize_fastdds_redirects, METH_NOARGS,
     "neutralize_fastdds_redirects() -> notes on the Fast DDS settings that are now ignored"},
+  {"transport_notice", transport_notice, METH_O,
+    "transport_notice(transport_words) -> what ROS_LOCALHOST_ONLY overrules of them, or ''; "
+    "ValueError when they are not valid transport options"},
   {nullptr, nullptr, 0, nullptr},
 };
 
@@ -502,6 +567,10 @@ PyMODINIT_FUNC PyInit_quorvex_examples_dds()
       return nullptr;
     }
     Py_DECREF(type);
+  }
+  if (PyModule_AddStringConstant(module, "TRANSPORT_USAGE", quorvex_examples::kTransportUsage)) {
+    Py_DECREF(module);
+    return nullptr;
   }
   return module;
 }

@@ -44,7 +44,8 @@ USAGE = """usage: quorvex_planning_client.py [options]
   --joints N            joints of the PlanMotion request, 0..100000 (default 7)
   --goal-joints N       joints of its goal, 0..100000, to send a malformed request
                         (default: --joints)
-  --repeat N            send both requests N times, 1..1000000 (default 1)
+  --service NAME        call only plan_motion or solve_ik; repeatable (default: both)
+  --repeat N            send the requests N times, 1..1000000 (default 1)
   --pose-info PATH      pose-information file named in the SolveIK request, made absolute
                         here (default: the sample installed with the examples)
   --wait-ms N           how long to look for a server, 0..600000 (default 5000)
@@ -55,6 +56,7 @@ USAGE = """usage: quorvex_planning_client.py [options]
   --verify              check every answer against what the server must have computed
   --quiet               one line per answer instead of its YAML
   --full                print long answers whole
+%s
   --keystore DIR        run secured (DDS Security) with an enclave of this ROS 2 keystore
                         (made with quorvex_keystore); needs --enclave
   --enclave NAME        the enclave, e.g. /quorvex/client: <keystore>/enclaves/quorvex/client
@@ -77,6 +79,7 @@ NUMBERS = {
     '--retries': ('retries', 0, 10),
 }
 FLAGS = ('--verify', '--quiet', '--full', '--keep-going')
+SERVICES = ('plan_motion', 'solve_ik')
 TEXTS = ('--pose-info', '--keystore', '--enclave')
 
 
@@ -100,6 +103,9 @@ class Options:
         self.pose_info = ''
         self.keystore = self.enclave = ''
         self.verify = self.quiet = self.full = self.keep_going = False
+        self.services = []
+        # --network, --bind ADDR, --peer ADDR as given, for the participant to read.
+        self.transport = []
 
 
 def default_domain():
@@ -122,10 +128,23 @@ def parse_options(arguments):
     while i < len(arguments):
         name = arguments[i]
         if name in ('--help', '-h'):
-            sys.stdout.write(USAGE)
+            sys.stdout.write(usage())
             sys.exit(0)
         flag = name.split('=', 1)[0]
-        if flag in FLAGS:
+        if name == '--network':
+            options.transport.append(name)
+        elif name in ('--bind', '--peer', '--service'):
+            if i + 1 >= len(arguments):
+                raise ValueError('%s needs a value' % name)
+            i += 1
+            if name != '--service':
+                options.transport += [name, arguments[i]]
+            elif arguments[i] in SERVICES:
+                options.services.append(arguments[i])
+            else:
+                raise ValueError("invalid value '%s' for --service: expected plan_motion or "
+                                 "solve_ik" % printable(arguments[i], 100))
+        elif flag in FLAGS:
             if flag != name:
                 raise ValueError('%s takes no value' % flag)
             setattr(options, flag[2:].replace('-', '_'), True)
@@ -151,7 +170,12 @@ def parse_options(arguments):
         i += 1
     if options.goal_joints < 0:
         options.goal_joints = options.joints
+    options.services = options.services or list(SERVICES)
     return options
+
+
+def usage():
+    return USAGE % dds.TRANSPORT_USAGE.rstrip('\n')
 
 
 # --- what is printed, as the C++ client prints it ---
@@ -256,14 +280,16 @@ def solve_ik_request(options, round_number):
 # --- connections ---
 
 class Connection:
-    """A participant and both services' clients, made anew when a server seems lost."""
+    """A participant and the called services' clients, made anew when a server seems lost."""
 
     def __init__(self, options):
-        self.participant = dds.Participant(options.domain, PROGRAM)
-        self.clients = {
-            PlanMotion: dds.ServiceClient(self.participant, '/plan_motion', PlanMotion),
-            SolveIK: dds.ServiceClient(self.participant, '/solve_ik', SolveIK),
-        }
+        self.participant = dds.Participant(options.domain, PROGRAM, options.transport)
+        self.clients = {}
+        if 'plan_motion' in options.services:
+            self.clients[PlanMotion] = dds.ServiceClient(
+                self.participant, '/plan_motion', PlanMotion)
+        if 'solve_ik' in options.services:
+            self.clients[SolveIK] = dds.ServiceClient(self.participant, '/solve_ik', SolveIK)
 
 
 class Connections:
@@ -280,16 +306,17 @@ class Connections:
             del self.retired[:-MAX_RETIRED_CONNECTIONS]
         self.current = Connection(options)
         deadline = time.monotonic() + options.wait_ms / 1000.0
-        plan_motion = self.current.clients[PlanMotion]
-        solve_ik = self.current.clients[SolveIK]
-        if plan_motion.wait_for_server(options.wait_ms) and solve_ik.wait_for_server(
-                max(0, int((deadline - time.monotonic()) * 1000))):
+        clients = self.current.clients
+        if all(client.wait_for_server(max(0, int((deadline - time.monotonic()) * 1000)))
+               for client in clients.values()):
             return True
-        seen = (plan_motion.describe_matches(), solve_ik.describe_matches())
         nothing = '0 request readers and 0 reply writers matched'
+        seen = tuple(clients[service].describe_matches() if service in clients else nothing
+                     for service in (PlanMotion, SolveIK))
         if seen == (nothing, nothing):
-            error('no server for /plan_motion and /solve_ik on domain %d within %d ms; start '
+            error('no server for %s on domain %d within %d ms; start '
                   'quorvex_planning_server --domain %d first' % (
+                      ' and '.join('/' + name for name in options.services),
                       options.domain, options.wait_ms, options.domain))
         else:
             error('the server on domain %d was only partly discovered within %d ms '
@@ -345,6 +372,8 @@ def run(options):
         for service, request, check in (
                 (PlanMotion, plan_motion_request(options, round_number), dds.check_plan_motion),
                 (SolveIK, solve_ik_request(options, round_number), dds.check_solve_ik)):
+            if service not in connections.current.clients:
+                continue
             outcome = call(options, connections, service, request, check)
             if outcome == 'no server':
                 error('giving up: the server is gone')
@@ -362,13 +391,21 @@ def main(arguments):
         options = parse_options(arguments)
     except ValueError as problem:
         error(str(problem))
-        sys.stderr.write(USAGE)
+        sys.stderr.write(usage())
         return USAGE_ERROR
     # Resolved here once: the server's working directory is not the user's.
     options.pose_info = os.path.abspath(options.pose_info) if options.pose_info else \
         os.path.join(PREFIX, 'share', 'quorvex_examples', 'sample_poses.txt')
     for note in dds.neutralize_fastdds_redirects():
-        error(note + ' (this demo uses shared memory only)')
+        error(note + ' (this demo sets its transports itself)')
+    try:
+        notice = dds.transport_notice(options.transport)
+    except ValueError as problem:
+        error(str(problem))
+        sys.stderr.write(usage())
+        return USAGE_ERROR
+    if notice:
+        error(notice)
 
     # A stopped client must delete its participants, or their shared memory stays in /dev/shm:
     # the signal ends the wait under way, and the connections go out of scope before the exit.

@@ -54,31 +54,37 @@ std::shared_ptr<eprosima::fastdds::rtps::SharedMemTransportDescriptor> loopback_
   return shm;
 }
 
-eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std::string & name)
+eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(
+  const std::string & name, uint32_t domain_id, const ParticipantOptions & options)
 {
   // Built fresh: PARTICIPANT_QOS_DEFAULT is what an XML profile may have changed.
   eprosima::fastdds::dds::DomainParticipantQos qos;
   qos.name(name);
   qos.transport().use_builtin_transports = false;
   qos.transport().user_transports.push_back(loopback_transport());
+  add_network_transport(
+    options.transport, domain_id, qos.transport().user_transports, qos.wire_protocol().builtin);
   add_security_properties(participant_security(), qos.properties());
   return qos;
 }
 
 eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
-  const std::string & name)
+  const std::string & name, uint32_t domain_id, const ParticipantOptions & options)
 {
   eprosima::fastrtps::rtps::RTPSParticipantAttributes attributes;
   attributes.setName(name.c_str());
   attributes.useBuiltinTransports = false;
   attributes.userTransports.push_back(loopback_transport());
+  add_network_transport(
+    options.transport, domain_id, attributes.userTransports, attributes.builtin);
   add_security_properties(participant_security(), attributes.properties);
   return attributes;
 }
 
-LoopbackParticipant::LoopbackParticipant(uint32_t domain_id, const std::string & name)
+LoopbackParticipant::LoopbackParticipant(
+  uint32_t domain_id, const std::string & name, const ParticipantOptions & options)
 : participant_(eprosima::fastdds::dds::DomainParticipantFactory::get_instance()->
-    create_participant(domain_id, loopback_participant_qos(name)))
+    create_participant(domain_id, loopback_participant_qos(name, domain_id, options)))
 {
   if (participant_ == nullptr) {
     throw std::runtime_error(
@@ -93,9 +99,10 @@ LoopbackParticipant::~LoopbackParticipant()
   factory->delete_participant(participant_);
 }
 
-LoopbackRtpsParticipant::LoopbackRtpsParticipant(uint32_t domain_id, const std::string & name)
+LoopbackRtpsParticipant::LoopbackRtpsParticipant(
+  uint32_t domain_id, const std::string & name, const ParticipantOptions & options)
 : participant_(eprosima::fastrtps::rtps::RTPSDomain::createParticipant(
-      domain_id, loopback_rtps_attributes(name)))
+      domain_id, loopback_rtps_attributes(name, domain_id, options)))
 {
   if (participant_ == nullptr) {
     throw std::runtime_error(

@@ -1,7 +1,8 @@
 // Copyright 2026 quorvex developers
 // Licensed under the Apache License, Version 2.0
 
-// Calls /plan_motion and /solve_ik over Fast DDS, shared memory only, and prints the answers.
+// Calls /plan_motion and /solve_ik over Fast DDS, over shared memory only or with --network over
+// UDPv4 too, and prints the answers.
 
 #include <signal.h>
 
@@ -34,6 +35,7 @@
 #include "quorvex_examples/printable.hpp"
 #include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
+#include "quorvex_examples/transport_options.hpp"
 
 namespace
 {
@@ -82,19 +84,22 @@ struct Options
   bool full = false;
   bool keep_going = false;
   bool c_records = false;  // --interface c
-  // --service: the services called; both unless named.
-  bool call_plan_motion = true;
-  bool call_solve_ik = true;
+  bool domain_given = false;
+  // --service: which services are called; both when none is named.
+  bool call_plan_motion = false;
+  bool call_solve_ik = false;
+  quorvex_examples::ParticipantOptions participant;
   quorvex_examples::SecurityOptions security;
 };
 
 const char kUsage[] =
   "usage: quorvex_planning_client [options]\n"
-  "  --domain N            DDS domain id, 0..232 (default 0)\n"
+  "  --domain N            DDS domain id, 0..232 (default: ROS_DOMAIN_ID, else 0)\n"
+  "  --service NAME        call only plan_motion or solve_ik; repeatable (default: both)\n"
   "  --joints N            joints of the PlanMotion request, 0..100000 (default 7)\n"
   "  --goal-joints N       joints of its goal, 0..100000, to send a malformed request\n"
   "                        (default: --joints)\n"
-  "  --repeat N            send both requests N times, 1..1000000 (default 1)\n"
+  "  --repeat N            send the requests N times, 1..1000000 (default 1)\n"
   "  --pose-info PATH      pose-information file named in the SolveIK request, made absolute\n"
   "                        here (default: the sample installed with the examples)\n"
   "  --wait-ms N           how long to look for a server, 0..600000 (default 5000)\n"
@@ -107,22 +112,28 @@ const char kUsage[] =
   "  --verify              check every answer against what the server must have computed\n"
   "  --quiet               one line per answer instead of its YAML\n"
   "  --full                print long answers whole\n"
-  "  --service NAME        call only plan_motion or solve_ik; repeatable (default: both)\n";
-
-const char kExitStatus[] =
+  "%s"
   "exit status: 0 all answered (and verified), 1 a reply missing or wrong, 2 usage error,\n"
   "3 no server found, or a service not permitted to this enclave, 4 the security files are\n"
   "missing or wrong, 128+N stopped by signal N\n";
+
+void print_usage(std::ostream & out)
+{
+  std::string usage = kUsage;
+  usage.replace(
+    usage.find("%s"), 2,
+    std::string(quorvex_examples::kTransportUsage) + quorvex_examples::kSecurityUsage);
+  out << usage;
+}
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
   using quorvex_examples::parse_integer;
   using quorvex_examples::printable;
-  bool services_named = false;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
-      std::cout << kUsage << quorvex_examples::kSecurityUsage << kExitStatus;
+      print_usage(std::cout);
       std::exit(0);
     }
     try {
@@ -132,6 +143,14 @@ bool parse_options(int argc, char ** argv, Options & options)
     } catch (const std::invalid_argument & error) {
       std::cerr << "quorvex_planning_client: " << error.what() << "\n";
       return false;
+    }
+    const auto transport = quorvex_examples::take_transport_option(
+      "quorvex_planning_client", argc, argv, i, options.participant.transport);
+    if (transport == quorvex_examples::TransportOptionParse::kInvalid) {
+      return false;
+    }
+    if (transport == quorvex_examples::TransportOptionParse::kParsed) {
+      continue;
     }
     if (name.compare(0, 2, "--") != 0) {
       std::cerr << "quorvex_planning_client: unexpected argument '" << printable(name, 100) <<
@@ -152,6 +171,7 @@ bool parse_options(int argc, char ** argv, Options & options)
     int64_t min = 0, max = 0;
     if (name == "--domain") {
       number = &options.domain, max = quorvex_examples::kMaxDomainId;
+      options.domain_given = true;
     } else if (name == "--joints") {
       number = &options.joints, max = 100000;
     } else if (name == "--goal-joints") {
@@ -179,17 +199,11 @@ bool parse_options(int argc, char ** argv, Options & options)
       return false;
     } else if (name == "--interface") {
       options.c_records = value == "c";
+    } else if (name == "--service" && value != "plan_motion" && value != "solve_ik") {
+      std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
+        "' for --service: expected plan_motion or solve_ik\n";
+      return false;
     } else if (name == "--service") {
-      if (value != "plan_motion" && value != "solve_ik") {
-        std::cerr << "quorvex_planning_client: invalid value '" << printable(value, 100) <<
-          "' for --service: expected plan_motion or solve_ik\n";
-        return false;
-      }
-      // The first --service replaces the default of both.
-      if (!services_named) {
-        options.call_plan_motion = options.call_solve_ik = false;
-        services_named = true;
-      }
       (value == "plan_motion" ? options.call_plan_motion : options.call_solve_ik) = true;
     } else if (number == nullptr) {
       options.pose_info = value;
@@ -201,6 +215,16 @@ bool parse_options(int argc, char ** argv, Options & options)
   }
   if (options.goal_joints < 0) {
     options.goal_joints = options.joints;
+  }
+  if (!options.call_plan_motion && !options.call_solve_ik) {
+    options.call_plan_motion = options.call_solve_ik = true;
+  }
+  std::string error;
+  if (!quorvex_examples::read_ros_environment(
+      options.participant.transport, options.domain_given, options.domain, error))
+  {
+    std::cerr << "quorvex_planning_client: " << error << "\n";
+    return false;
   }
   return true;
 }
@@ -298,12 +322,14 @@ quorvex_examples::RecordLifecycle response_records(bool c_records)
          quorvex_examples::record_lifecycle<ResponseT>();
 }
 
-// A participant and the clients of the services called; made anew when a server seems lost,
-// since a participant that knew a crashed server may keep talking to what it left behind.
+// A participant and the clients of the services called (--service); made anew when a server
+// seems lost, since a participant that knew a crashed server may keep talking to what it left
+// behind. A service not called has no endpoints at all.
 struct Connection
 {
   explicit Connection(const Options & options)
-  : participant(static_cast<uint32_t>(options.domain), "quorvex_planning_client")
+  : participant(
+      static_cast<uint32_t>(options.domain), "quorvex_planning_client", options.participant)
   {
     if (options.call_plan_motion) {
       plan_motion = std::make_unique<quorvex_examples::ServiceClient>(
@@ -326,7 +352,6 @@ struct Connection
   }
 
   quorvex_examples::LoopbackParticipant participant;
-  // Only those of the services called (--service).
   std::unique_ptr<quorvex_examples::ServiceClient> plan_motion;
   std::unique_ptr<quorvex_examples::ServiceClient> solve_ik;
 };
@@ -379,9 +404,11 @@ Outcome connect(const Options & options, std::unique_ptr<Connection> & connectio
     };
   const std::string plan_motion = matches(connection->plan_motion);
   const std::string solve_ik = matches(connection->solve_ik);
+  const std::string services = options.call_plan_motion && options.call_solve_ik ?
+    "/plan_motion and /solve_ik" : options.call_plan_motion ? "/plan_motion" : "/solve_ik";
   std::cerr << "quorvex_planning_client: ";
   if (plan_motion == nothing && solve_ik == nothing) {
-    std::cerr << "no server for /plan_motion and /solve_ik on domain " << options.domain <<
+    std::cerr << "no server for " << services << " on domain " << options.domain <<
       " within " << options.wait_ms << " ms; start quorvex_planning_server --domain " <<
       options.domain << " first\n";
   } else {
@@ -525,14 +552,20 @@ int main(int argc, char ** argv)
 {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::cerr << kUsage << quorvex_examples::kSecurityUsage << kExitStatus;
+    print_usage(std::cerr);
     return kUsageError;
   }
   // Resolved here once: the server's working directory is not the user's.
   options.pose_info = options.pose_info.empty() ? installed_pose_info() :
     quorvex_examples::absolute_path(options.pose_info);
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
-    std::cerr << "quorvex_planning_client: " << note << " (this demo uses shared memory only)\n";
+    std::cerr << "quorvex_planning_client: " << note <<
+      " (this demo sets its transports itself)\n";
+  }
+  const std::string localhost_only =
+    quorvex_examples::localhost_only_notice(options.participant.transport);
+  if (!localhost_only.empty()) {
+    std::cerr << "quorvex_planning_client: " << localhost_only << "\n";
   }
   // A stopped client must delete its participant, or its shared memory stays in /dev/shm. A
   // closed standard output (`| head -1`) stops it the same way: its answers have no reader left.

@@ -1,11 +1,13 @@
 // Copyright 2026 quorvex developers
 // Licensed under the Apache License, Version 2.0
 
-// Serves /plan_motion and /solve_ik over Fast DDS, shared memory only, until interrupted.
+// Serves /plan_motion and /solve_ik over Fast DDS until interrupted: over shared memory only, or
+// with --network over UDPv4 too.
 
 #include <malloc.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -29,6 +31,7 @@
 #include "quorvex_examples/printable.hpp"
 #include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/service_endpoints.hpp"
+#include "quorvex_examples/transport_options.hpp"
 
 namespace
 {
@@ -53,6 +56,11 @@ constexpr size_t kMaxWaitingReplies = 64;
 // When at least this much memory was freed at once (a large refused request, replies released),
 // it is given back to the system now rather than when malloc sees fit.
 constexpr size_t kTrimBytes = size_t{8} << 20;
+// Over a network, a client's reply reader may be announced well after its request arrives: the
+// announcement is repaired only at the discovery writers' heartbeat, every 3 s, when a frame of
+// it is lost. A reply waits for it, and is kept for resending, this long by default there.
+constexpr int64_t kNetworkReplyWaitMs = 10000;
+constexpr std::chrono::milliseconds kNetworkReplyMaxAge{10000};
 
 struct Options
 {
@@ -62,14 +70,16 @@ struct Options
   std::vector<std::string> pose_dirs;
   int64_t max_request_bytes = 4 << 20;
   int64_t max_text_bytes = quorvex_examples::kDefaultMaxTextBytes;
-  int64_t reply_wait_ms = 1000;
+  int64_t reply_wait_ms = -1;  // -1: 1000, or kNetworkReplyWaitMs with --network
   int64_t max_held_reply_bytes = int64_t{64} << 20;
   quorvex_examples::SecurityOptions security;
+  bool domain_given = false;
+  quorvex_examples::ParticipantOptions participant;
 };
 
 const char kUsage[] =
   "usage: quorvex_planning_server [options]\n"
-  "  --domain N             DDS domain id, 0..232 (default 0)\n"
+  "  --domain N             DDS domain id, 0..232 (default: ROS_DOMAIN_ID, else 0)\n"
   "  --requests N           stop after answering N requests, 1..2^63-1\n"
   "                         (default: run until SIGINT/SIGTERM)\n"
   "  --points N             points of each planned trajectory, 2..100000 (default 100)\n"
@@ -80,10 +90,16 @@ const char kUsage[] =
   "  --max-text-bytes N     refuse SolveIK requests with a longer text member,\n"
   "                         1..1048576 (default 4096)\n"
   "  --reply-wait-ms N      how long a reply waits for its client's reply reader to be\n"
-  "                         discovered, 0..60000 (default 1000)\n"
+  "                         discovered, 0..60000 (default 1000; 10000 with --network,\n"
+  "                         where a lost announcement is repaired only seconds later)\n"
   "  --max-held-reply-bytes N\n"
   "                         bytes of replies kept per service for clients that have not\n"
   "                         acknowledged them yet, 1048576..4294967296 (default 67108864)\n";
+
+void print_usage(std::ostream & out)
+{
+  out << kUsage << quorvex_examples::kTransportUsage << quorvex_examples::kSecurityUsage;
+}
 
 bool parse_options(int argc, char ** argv, Options & options)
 {
@@ -91,7 +107,7 @@ bool parse_options(int argc, char ** argv, Options & options)
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (name == "--help" || name == "-h") {
-      std::cout << kUsage << quorvex_examples::kSecurityUsage;
+      print_usage(std::cout);
       std::exit(0);
     }
     try {
@@ -102,6 +118,14 @@ bool parse_options(int argc, char ** argv, Options & options)
       std::cerr << "quorvex_planning_server: " << error.what() << "\n";
       return false;
     }
+    const auto transport = quorvex_examples::take_transport_option(
+      "quorvex_planning_server", argc, argv, i, options.participant.transport);
+    if (transport == quorvex_examples::TransportOptionParse::kInvalid) {
+      return false;
+    }
+    if (transport == quorvex_examples::TransportOptionParse::kParsed) {
+      continue;
+    }
     if (name.compare(0, 2, "--") != 0) {
       std::cerr << "quorvex_planning_server: unexpected argument '" <<
         quorvex_examples::printable(name, 100) << "'\n";
@@ -111,6 +135,7 @@ bool parse_options(int argc, char ** argv, Options & options)
     int64_t min = 0, max = 0;
     if (name == "--domain") {
       number = &options.domain, max = quorvex_examples::kMaxDomainId;
+      options.domain_given = true;
     } else if (name == "--requests") {
       number = &options.requests, min = 1, max = std::numeric_limits<int64_t>::max();
     } else if (name == "--points") {
@@ -145,6 +170,16 @@ bool parse_options(int argc, char ** argv, Options & options)
       return false;
     }
   }
+  std::string error;
+  if (!quorvex_examples::read_ros_environment(
+      options.participant.transport, options.domain_given, options.domain, error))
+  {
+    std::cerr << "quorvex_planning_server: " << error << "\n";
+    return false;
+  }
+  if (options.reply_wait_ms < 0) {
+    options.reply_wait_ms = options.participant.transport.uses_udp() ? kNetworkReplyWaitMs : 1000;
+  }
   return true;
 }
 
@@ -176,6 +211,10 @@ quorvex_examples::ReplyRetention retention(const Options & options)
 {
   quorvex_examples::ReplyRetention retention;
   retention.max_bytes = static_cast<size_t>(options.max_held_reply_bytes);
+  if (options.participant.transport.uses_udp()) {
+    // A link down for a few seconds is then bridged by resending, not by the client's retry.
+    retention.max_age = std::max(retention.max_age, kNetworkReplyMaxAge);
+  }
   return retention;
 }
 
@@ -354,7 +393,7 @@ int main(int argc, char ** argv)
 {
   Options options;
   if (!parse_options(argc, argv, options)) {
-    std::cerr << kUsage << quorvex_examples::kSecurityUsage;
+    print_usage(std::cerr);
     return 2;
   }
   if (options.pose_dirs.empty()) {
@@ -366,7 +405,13 @@ int main(int argc, char ** argv)
       quorvex_examples::printable(missing, 400) << "' does not exist; no file is served from it\n";
   }
   for (const std::string & note : quorvex_examples::neutralize_fastdds_redirects()) {
-    std::cerr << "quorvex_planning_server: " << note << " (this demo uses shared memory only)\n";
+    std::cerr << "quorvex_planning_server: " << note <<
+      " (this demo sets its transports itself)\n";
+  }
+  const std::string localhost_only =
+    quorvex_examples::localhost_only_notice(options.participant.transport);
+  if (!localhost_only.empty()) {
+    std::cerr << "quorvex_planning_server: " << localhost_only << "\n";
   }
   quorvex_examples::SecuritySettings security;
   try {
@@ -384,7 +429,7 @@ int main(int argc, char ** argv)
 
   try {
     quorvex_examples::LoopbackRtpsParticipant participant(
-      static_cast<uint32_t>(options.domain), "quorvex_planning_server");
+      static_cast<uint32_t>(options.domain), "quorvex_planning_server", options.participant);
     quorvex_examples::DataSignal requests_arrived;
     using quorvex::srv::PlanMotion_Request;
     using quorvex::srv::PlanMotion_Response;
@@ -413,7 +458,9 @@ int main(int argc, char ** argv)
         response.summary;
       });
     std::cout << "quorvex_planning_server: serving /plan_motion and /solve_ik on domain " <<
-      options.domain << " over shared memory, " << options.points << " points per trajectory" <<
+      options.domain << (options.participant.transport.uses_udp() ?
+      " over shared memory and UDPv4, " : " over shared memory, ") << options.points <<
+      " points per trajectory" <<
       (security.enabled ? ", secured as enclave " + security.enclave : std::string()) <<
       std::endl;
 

@@ -26,6 +26,7 @@
 #include "fastdds/rtps/attributes/HistoryAttributes.h"
 #include "fastdds/rtps/attributes/ReaderAttributes.h"
 #include "fastdds/rtps/attributes/WriterAttributes.h"
+#include "fastdds/rtps/transport/UDPv4TransportDescriptor.h"
 #include "fastdds/rtps/common/CacheChange.h"
 #include "fastdds/rtps/common/MatchingInfo.h"
 #include "fastdds/rtps/common/WriteParams.h"
@@ -64,13 +65,31 @@ constexpr int32_t kReplyHistory = 256;
 // How often a server offers the replies not yet acknowledged: a reply lost on the way (a full
 // shared-memory segment) is sent again this soon, well within a client's patience.
 constexpr int32_t kHeartbeatPeriodMs = 200;
+// The same for every writer of a participant that reaches the network: a large reply over a
+// lossy link needs several rounds of repair, one per heartbeat, and a lost request would wait
+// for Fast DDS's default 3 s one. Heartbeats are only sent while something is unacknowledged.
+constexpr int32_t kNetworkHeartbeatPeriodMs = 50;
+
+template<typename TransportList>
+bool reaches_network(const TransportList & transports)
+{
+  return std::any_of(transports.begin(), transports.end(), [](const auto & transport) {
+             return dynamic_cast<const eprosima::fastdds::rtps::UDPv4TransportDescriptor *>(
+               transport.get()) != nullptr;
+           });
+}
+
+eprosima::fastrtps::Duration_t milliseconds(int32_t count)
+{
+  return eprosima::fastrtps::Duration_t(0, static_cast<uint32_t>(count) * 1000000u);
+}
 
 std::string without_leading_slash(const std::string & name)
 {
   return !name.empty() && name.front() == '/' ? name.substr(1) : name;
 }
 
-dds::DataWriterQos service_writer_qos(int32_t depth)
+dds::DataWriterQos service_writer_qos(int32_t depth, bool networked)
 {
   dds::DataWriterQos qos;
   qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
@@ -82,6 +101,9 @@ dds::DataWriterQos service_writer_qos(int32_t depth)
   // back with the sample instead of staying in a pool.
   qos.endpoint().history_memory_policy = rtps::DYNAMIC_RESERVE_MEMORY_MODE;
   qos.data_sharing().off();
+  if (networked) {
+    qos.reliable_writer_qos().times.heartbeatPeriod = milliseconds(kNetworkHeartbeatPeriodMs);
+  }
   return qos;
 }
 
@@ -185,7 +207,9 @@ ServiceEndpoints::ServiceEndpoints(
     dds::StatusMask::data_available() : dds::StatusMask::none();
   reader_ = subscriber_->create_datareader(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
-  writer_ = publisher_->create_datawriter(writer_topic_, service_writer_qos(writer_depth));
+  writer_ = publisher_->create_datawriter(
+    writer_topic_, service_writer_qos(
+      writer_depth, reaches_network(participant_->get_qos().transport().user_transports)));
   if (reader_ == nullptr || writer_ == nullptr) {
     throw_refused(
       writer_ == nullptr, reader_topic, writer_topic,
@@ -301,8 +325,9 @@ ServiceServer::Impl::Impl(
   writer_attributes.endpoint.reliabilityKind = rtps::RELIABLE;
   writer_attributes.endpoint.durabilityKind = rtps::VOLATILE;
   writer_attributes.endpoint.topicKind = rtps::NO_KEY;
-  writer_attributes.times.heartbeatPeriod = eprosima::fastrtps::Duration_t(
-    0, kHeartbeatPeriodMs * 1000000u);
+  writer_attributes.times.heartbeatPeriod = milliseconds(
+    reaches_network(participant_->getRTPSParticipantAttributes().userTransports) ?
+    kNetworkHeartbeatPeriodMs : kHeartbeatPeriodMs);
   const std::string request_topic_text = request_topic_name(service_name);
   const std::string reply_topic_text = reply_topic_name(service_name);
   // Access control decides on an RTPS endpoint by this property, as the DDS layer sets it.

@@ -15,6 +15,8 @@
 #include "fastdds/rtps/participant/RTPSParticipant.h"
 #include "fastdds/rtps/transport/shared_mem/SharedMemTransportDescriptor.h"
 
+#include "quorvex_examples/transport_options.hpp"
+
 namespace quorvex_examples
 {
 
@@ -28,21 +30,33 @@ std::vector<std::string> neutralize_fastdds_redirects();
 /// Fast DDS's shared-memory transport with the segment size the demo's messages need.
 std::shared_ptr<eprosima::fastdds::rtps::SharedMemTransportDescriptor> loopback_transport();
 
-/// Participant QoS built from scratch for the shared-memory transport alone: no UDP, so nothing
-/// leaves the machine.
-eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(const std::string & name);
+/// Everything the command line and the environment say about a participant besides its domain
+/// and name. The two functions below are the one place where a participant is assembled from it.
+struct ParticipantOptions
+{
+  TransportOptions transport;
+};
+
+/// Participant QoS built from scratch: the shared-memory transport and, when `options` ask for
+/// the network, UDPv4 beside it. By default no UDP, so nothing leaves the machine.
+eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(
+  const std::string & name, uint32_t domain_id = 0,
+  const ParticipantOptions & options = ParticipantOptions());
 
 /// The same for a participant of Fast DDS's RTPS layer, where a server decides itself which
 /// reader each reply goes to.
 eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
-  const std::string & name);
+  const std::string & name, uint32_t domain_id = 0,
+  const ParticipantOptions & options = ParticipantOptions());
 
 /// A participant with loopback_participant_qos; deletes itself and all it contains.
 class LoopbackParticipant
 {
 public:
   /// Throws std::runtime_error when Fast DDS refuses to create the participant.
-  LoopbackParticipant(uint32_t domain_id, const std::string & name);
+  LoopbackParticipant(
+    uint32_t domain_id, const std::string & name,
+    const ParticipantOptions & options = ParticipantOptions());
   ~LoopbackParticipant();
   LoopbackParticipant(const LoopbackParticipant &) = delete;
   LoopbackParticipant & operator=(const LoopbackParticipant &) = delete;
@@ -58,7 +72,9 @@ class LoopbackRtpsParticipant
 {
 public:
   /// Throws std::runtime_error when Fast DDS refuses to create the participant.
-  LoopbackRtpsParticipant(uint32_t domain_id, const std::string & name);
+  LoopbackRtpsParticipant(
+    uint32_t domain_id, const std::string & name,
+    const ParticipantOptions & options = ParticipantOptions());
   ~LoopbackRtpsParticipant();
   LoopbackRtpsParticipant(const LoopbackRtpsParticipant &) = delete;
   LoopbackRtpsParticipant & operator=(const LoopbackRtpsParticipant &) = delete;
