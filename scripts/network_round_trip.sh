@@ -1,28 +1,31 @@
 #!/usr/bin/env bash
 # Round trip of a PlanMotion call of the demo at (10, 7), (1000, 7) and (10000, 7) (points,
-# joints): over shared memory on one host, and over a veth link between two hosts made of network
+# joints), unsecured and secured (DDS Security, with a keystore made here by quorvex_keystore):
+# over shared memory on one host, and over a veth link between two hosts made of network
 # namespaces (examples/test/two_hosts.sh; needs root). Writes a Markdown table of the medians.
-# Usage: network_round_trip.sh BIN_DIR OUTPUT.md [LABEL SERVER_ARGS CLIENT_ARGS]...
-# Each extra triple adds a column over the link with these arguments added to the server's and
-# the client's (split on blanks), e.g. "secured" "--keystore K --enclave /quorvex/server" "...".
+# Usage: network_round_trip.sh BIN_DIR OUTPUT.md
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$1
 output=$2
-shift 2
 calls=${QUORVEX_NETWORK_BENCH_CALLS:-100}
-columns=("shared memory" "" "" "veth link" "--network" "--network")
-while [ $# -ge 3 ]; do
-  columns+=("$1" "--network $2" "--network $3")
-  shift 3
-done
-
 # shellcheck source=../examples/test/two_hosts.sh
 source "$root/examples/test/two_hosts.sh"
 work=$(mktemp -d /tmp/quorvex_network_bench.XXXXXX)
 trap 'two_hosts_down; rm -rf "$work"' EXIT
 two_hosts_up
 trap 'two_hosts_down; rm -rf "$work"' EXIT
+"$bin/quorvex_keystore" create "$work/keystore" > /dev/null
+"$bin/quorvex_keystore" enclave "$work/keystore" /quorvex/server --serve plan_motion,solve_ik > /dev/null
+"$bin/quorvex_keystore" enclave "$work/keystore" /quorvex/client --call plan_motion,solve_ik > /dev/null
+secured_server="--keystore $work/keystore --enclave /quorvex/server"
+secured_client="--keystore $work/keystore --enclave /quorvex/client"
+# label, host of the client, server arguments, client arguments; the server is on the server host.
+columns=(
+  "shared memory" on_server_host "" ""
+  "shared memory, secured" on_server_host "$secured_server" "$secured_client"
+  "veth link" on_client_host "--network" "--network"
+  "veth link, secured" on_client_host "--network $secured_server" "--network $secured_client")
 domain=$((100 + RANDOM % 50))
 
 # Median PlanMotion round trip in ms: server and client on the hosts given, with their arguments.
@@ -52,7 +55,7 @@ median_round_trip() {
 
 header="| (points, joints) |"
 rule="|---|"
-for ((c = 0; c < ${#columns[@]}; c += 3)); do
+for ((c = 0; c < ${#columns[@]}; c += 4)); do
   header+=" ${columns[c]} |"
   rule+="---|"
 done
@@ -61,13 +64,9 @@ done
   echo "$rule"
   for points in 10 1000 10000; do
     row="| ($points, 7) |"
-    for ((c = 0; c < ${#columns[@]}; c += 3)); do
-      if [ $c -eq 0 ]; then
-        row+=" $(median_round_trip on_server_host on_server_host "$points" "" "") |"
-      else
-        row+=" $(median_round_trip on_server_host on_client_host "$points" "${columns[c + 1]}" \
-          "${columns[c + 2]}") |"
-      fi
+    for ((c = 0; c < ${#columns[@]}; c += 4)); do
+      row+=" $(median_round_trip on_server_host "${columns[c + 1]}" "$points" \
+        "${columns[c + 2]}" "${columns[c + 3]}") |"
     done
     echo "$row"
   done

@@ -64,17 +64,9 @@ if cmake --install "$build" > /dev/null &&
       >> "$round_trips" || echo "The demo's client failed with $points points." >&2
     stop_server
   done
-  # The same call over a veth link between two hosts made of network namespaces, beside shared
-  # memory (needs root). QUORVEX_BENCH_NETWORK_COLUMNS adds columns: a file whose lines are
-  # "label<TAB>server arguments<TAB>client arguments", e.g. a secured run's options.
-  extra_columns=()
-  if [ -n "${QUORVEX_BENCH_NETWORK_COLUMNS:-}" ]; then
-    while IFS=$'\t' read -r label server_args client_args; do
-      extra_columns+=("$label" "$server_args" "$client_args")
-    done < "$QUORVEX_BENCH_NETWORK_COLUMNS"
-  fi
-  "$root/scripts/network_round_trip.sh" "$prefix/bin" "$results/network_round_trip.md" \
-    ${extra_columns[@]+"${extra_columns[@]}"} ||
+  # The same call unsecured and secured, over shared memory and over a veth link between two
+  # hosts made of network namespaces (needs root).
+  "$root/scripts/network_round_trip.sh" "$prefix/bin" "$results/network_round_trip.md" ||
     echo "The round trip over a network link is not measured (see above)." >&2
 else
   echo "The demo in examples/ could not be built (see $build/examples.log):" \

@@ -63,7 +63,8 @@ eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(
   qos.transport().use_builtin_transports = false;
   qos.transport().user_transports.push_back(loopback_transport());
   add_network_transport(
-    options.transport, domain_id, qos.transport().user_transports, qos.wire_protocol().builtin);
+    options.transport, domain_id, qos.transport().user_transports, qos.wire_protocol().builtin,
+    qos.flow_controllers());
   add_security_properties(participant_security(), qos.properties());
   return qos;
 }
@@ -76,7 +77,8 @@ eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
   attributes.useBuiltinTransports = false;
   attributes.userTransports.push_back(loopback_transport());
   add_network_transport(
-    options.transport, domain_id, attributes.userTransports, attributes.builtin);
+    options.transport, domain_id, attributes.userTransports, attributes.builtin,
+    attributes.flow_controllers);
   add_security_properties(participant_security(), attributes.properties);
   return attributes;
 }

@@ -42,6 +42,7 @@
 #include "fastrtps/qos/WriterQos.h"
 
 #include "quorvex_examples/security_options.hpp"
+#include "quorvex_examples/transport_options.hpp"
 
 namespace quorvex_examples
 {
@@ -103,6 +104,8 @@ dds::DataWriterQos service_writer_qos(int32_t depth, bool networked)
   qos.data_sharing().off();
   if (networked) {
     qos.reliable_writer_qos().times.heartbeatPeriod = milliseconds(kNetworkHeartbeatPeriodMs);
+    qos.publish_mode().kind = dds::ASYNCHRONOUS_PUBLISH_MODE;
+    qos.publish_mode().flow_controller_name = kOneFrameFlowController;
   }
   return qos;
 }
@@ -325,9 +328,14 @@ ServiceServer::Impl::Impl(
   writer_attributes.endpoint.reliabilityKind = rtps::RELIABLE;
   writer_attributes.endpoint.durabilityKind = rtps::VOLATILE;
   writer_attributes.endpoint.topicKind = rtps::NO_KEY;
-  writer_attributes.times.heartbeatPeriod = milliseconds(
-    reaches_network(participant_->getRTPSParticipantAttributes().userTransports) ?
-    kNetworkHeartbeatPeriodMs : kHeartbeatPeriodMs);
+  const bool networked =
+    reaches_network(participant_->getRTPSParticipantAttributes().userTransports);
+  writer_attributes.times.heartbeatPeriod =
+    milliseconds(networked ? kNetworkHeartbeatPeriodMs : kHeartbeatPeriodMs);
+  if (networked) {
+    writer_attributes.mode = rtps::ASYNCHRONOUS_WRITER;
+    writer_attributes.flow_controller_name = kOneFrameFlowController;
+  }
   const std::string request_topic_text = request_topic_name(service_name);
   const std::string reply_topic_text = reply_topic_name(service_name);
   // Access control decides on an RTPS endpoint by this property, as the DDS layer sets it.

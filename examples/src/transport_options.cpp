@@ -110,26 +110,36 @@ std::string localhost_only_notice(const TransportOptions & options)
          "only this host is reached, over shared memory";
 }
 
+const char kOneFrameFlowController[] = "quorvex_one_frame";
+
 void add_network_transport(
   const TransportOptions & options, uint32_t domain,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::TransportDescriptorInterface>> &
-  transports, rtps::BuiltinAttributes & builtin)
+  transports, rtps::BuiltinAttributes & builtin,
+  std::vector<std::shared_ptr<eprosima::fastdds::rtps::FlowControllerDescriptor>> &
+  flow_controllers)
 {
   if (!options.uses_udp()) {
     return;
   }
   auto udp = std::make_shared<eprosima::fastdds::rtps::UDPv4TransportDescriptor>();
-  // Fast DDS 2.9 fragments data at the smallest message size of the participant's transports;
-  // there is no separate fragment size. Messages of the default 64 KB are split by IP into some
-  // 45 frames, and one frame lost on the link loses the whole message: at 10% frame loss almost
-  // none arrives, and a large reply is never repaired. Messages that fit one frame are lost one
-  // at a time and repaired one at a time, so that is the size, unless a layer needs larger
-  // messages whole (the security handshake's do not fit a frame). Raising it has a price on a
-  // lossy link: at 8 KB (6 frames a message) and 10% frame loss, 10,000-point replies were not
-  // repaired within 10 s, as the frames of incomplete datagrams fill the kernel's reassembly
-  // queue (kept 30 s) until it drops every fragment. Fast DDS 2.9 offers no separate fragment
-  // size for data, so a secured participant trades that away for its handshake.
-  udp->maxMessageSize = std::max(kUdpMessageBytes, options.min_udp_message_bytes);
+  // Two sizes, since no one size serves both. Fast DDS 2.9 splits data into pieces of its
+  // transports' smallest message size, and IP splits a message larger than a frame: with 64 KB
+  // messages one frame lost on the link loses the whole message, and at 10% frame loss a large
+  // reply is never repaired. Even at 8 KB (6 frames) the frames of incomplete datagrams fill the
+  // receiver's reassembly queue (kept 30 s) until it drops every fragment. Messages of one frame
+  // are lost and repaired one at a time. But the security handshake sends about 5 KB whole and
+  // cannot be split ("Cannot serialize ParticipantGenericMessage" below that). So the transport
+  // takes 8 KB messages, for the handshake and discovery, while the service writers send through
+  // a flow controller whose budget is one frame: Fast DDS never puts more than a controller's
+  // budget in one message, so their data travels in pieces of one frame. Its period of 0 ms
+  // makes the budget a message size, not a rate.
+  udp->maxMessageSize = kUdpMessageBytes;
+  auto one_frame = std::make_shared<eprosima::fastdds::rtps::FlowControllerDescriptor>();
+  one_frame->name = kOneFrameFlowController;
+  one_frame->max_bytes_per_period = static_cast<int32_t>(kUdpDataMessageBytes);
+  one_frame->period_ms = 0;
+  flow_controllers.push_back(one_frame);
   // A whole large reply is written at once; buffers that hold it spare the writer from blocking
   // and the reader from dropping datagrams while it works through them. The kernel caps them at
   // net.core.wmem_max / rmem_max.

@@ -151,12 +151,15 @@ TEST(NetworkTransport, SharedMemoryAloneWithoutTheNetwork)
   EXPECT_FALSE(qos.transport().use_builtin_transports);
   EXPECT_EQ(nullptr, udp_of(qos));
   EXPECT_TRUE(qos.wire_protocol().builtin.initialPeersList.empty());
+  // Writers keep Fast DDS's own flow: no budget limits what shared memory carries.
+  EXPECT_TRUE(qos.flow_controllers().empty());
   const auto attributes = quorvex_examples::loopback_rtps_attributes("test", 3, options);
   EXPECT_FALSE(attributes.useBuiltinTransports);
   EXPECT_EQ(1u, attributes.userTransports.size());
+  EXPECT_TRUE(attributes.flow_controllers.empty());
 }
 
-TEST(NetworkTransport, FrameSizedMessagesOnTheGivenInterfaces)
+TEST(NetworkTransport, FrameSizedDataAndRoomForTheHandshakeOnTheGivenInterfaces)
 {
   ParticipantOptions options;
   options.transport.network = true;
@@ -169,9 +172,16 @@ TEST(NetworkTransport, FrameSizedMessagesOnTheGivenInterfaces)
       qos.transport().user_transports.front().get()));
   const UDPv4TransportDescriptor * udp = udp_of(qos);
   ASSERT_NE(nullptr, udp);
-  // One message per Ethernet frame: 1500 less 20 (IPv4) and 8 (UDP).
-  EXPECT_LE(udp->maxMessageSize, 1472u);
-  EXPECT_GE(udp->maxMessageSize, 1024u);
+  // Room for the security handshake's 5 KB messages; the service writers' data goes through a
+  // flow controller whose budget, one Ethernet frame (1500 less 20 for IPv4 and 8 for UDP), is
+  // the size of their messages, and whose period of 0 sets no rate.
+  EXPECT_GE(udp->maxMessageSize, 6u * 1024u);
+  ASSERT_EQ(1u, qos.flow_controllers().size());
+  const auto & one_frame = *qos.flow_controllers().front();
+  EXPECT_STREQ(quorvex_examples::kOneFrameFlowController, one_frame.name);
+  EXPECT_LE(one_frame.max_bytes_per_period, 1472);
+  EXPECT_GE(one_frame.max_bytes_per_period, 1024);
+  EXPECT_EQ(0u, one_frame.period_ms);
   EXPECT_EQ(std::vector<std::string>{"198.18.0.1"}, udp->interfaceWhiteList);
   EXPECT_GE(udp->receiveBufferSize, 2u << 20);
   EXPECT_GE(udp->sendBufferSize, 2u << 20);
@@ -185,14 +195,9 @@ TEST(NetworkTransport, FrameSizedMessagesOnTheGivenInterfaces)
     dynamic_cast<const UDPv4TransportDescriptor *>(attributes.userTransports.back().get());
   ASSERT_NE(nullptr, server_udp);
   EXPECT_EQ(udp->maxMessageSize, server_udp->maxMessageSize);
-
-  // A layer that needs larger messages whole raises the size; it never lowers it.
-  options.transport.min_udp_message_bytes = 8192;
-  EXPECT_EQ(8192u, udp_of(quorvex_examples::loopback_participant_qos("t", 3, options))->
-    maxMessageSize);
-  options.transport.min_udp_message_bytes = 100;
-  EXPECT_EQ(udp->maxMessageSize, udp_of(quorvex_examples::loopback_participant_qos("t", 3,
-    options))->maxMessageSize);
+  ASSERT_EQ(1u, attributes.flow_controllers.size());
+  EXPECT_EQ(
+    one_frame.max_bytes_per_period, attributes.flow_controllers.front()->max_bytes_per_period);
 }
 
 TEST(NetworkTransport, PeersAddUnicastDiscoveryAndKeepMulticast)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fastdds/rtps/attributes/RTPSParticipantAttributes.h"
+#include "fastdds/rtps/flowcontrol/FlowControllerDescriptor.hpp"
 #include "fastdds/rtps/transport/TransportDescriptorInterface.h"
 
 namespace quorvex_examples
@@ -26,9 +27,6 @@ struct TransportOptions
   std::vector<std::string> peers;
   /// ROS_LOCALHOST_ONLY=1: nothing leaves this host, whatever the options say.
   bool localhost_only = false;
-  /// The smallest UDP message another layer needs whole (a security handshake); the transport's
-  /// messages are at least this large. 0: no such need.
-  uint32_t min_udp_message_bytes = 0;
 
   /// True when UDP is to be used: --network given and not overruled by ROS_LOCALHOST_ONLY.
   bool uses_udp() const {return network && !localhost_only;}
@@ -60,9 +58,14 @@ std::string localhost_only_notice(const TransportOptions & options);
 /// The --help lines of these options and of the environment, shared by the programs.
 extern const char kTransportUsage[];
 
-/// UDP payload of one message: an Ethernet frame of 1500 bytes less the IPv4 and UDP headers
+/// UDP payload of a data message: an Ethernet frame of 1500 bytes less the IPv4 and UDP headers
 /// (1472), less a margin for tunnels and IP options.
-constexpr uint32_t kUdpMessageBytes = 1400;
+constexpr uint32_t kUdpDataMessageBytes = 1400;
+/// The largest UDP message: room for what the security handshake sends whole (about 5 KB).
+constexpr uint32_t kUdpMessageBytes = 8192;
+/// The flow controller, added with the UDP transport, that keeps the service writers' messages to
+/// kUdpDataMessageBytes.
+extern const char kOneFrameFlowController[];
 /// Socket buffers that hold a whole 10,000-point answer (about 1.8 MB) in flight.
 constexpr uint32_t kUdpSocketBufferBytes = 4u << 20;
 /// Participants per --peer address whose unicast discovery ports are announced to.
@@ -74,7 +77,9 @@ constexpr uint32_t kPeerParticipants = 16;
 void add_network_transport(
   const TransportOptions & options, uint32_t domain,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::TransportDescriptorInterface>> &
-  transports, eprosima::fastrtps::rtps::BuiltinAttributes & builtin);
+  transports, eprosima::fastrtps::rtps::BuiltinAttributes & builtin,
+  std::vector<std::shared_ptr<eprosima::fastdds::rtps::FlowControllerDescriptor>> &
+  flow_controllers);
 
 }  // namespace quorvex_examples
 
