@@ -64,7 +64,7 @@ eprosima::fastdds::dds::DomainParticipantQos loopback_participant_qos(
   qos.transport().user_transports.push_back(loopback_transport());
   add_network_transport(
     options.transport, domain_id, qos.transport().user_transports, qos.wire_protocol().builtin,
-    qos.flow_controllers());
+    participant_security().enabled, qos.flow_controllers());
   add_security_properties(participant_security(), qos.properties());
   return qos;
 }
@@ -78,7 +78,7 @@ eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
   attributes.userTransports.push_back(loopback_transport());
   add_network_transport(
     options.transport, domain_id, attributes.userTransports, attributes.builtin,
-    attributes.flow_controllers);
+    participant_security().enabled, attributes.flow_controllers);
   add_security_properties(participant_security(), attributes.properties);
   return attributes;
 }

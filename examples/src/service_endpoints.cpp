@@ -71,6 +71,16 @@ constexpr int32_t kHeartbeatPeriodMs = 200;
 // for Fast DDS's default 3 s one. Heartbeats are only sent while something is unacknowledged.
 constexpr int32_t kNetworkHeartbeatPeriodMs = 50;
 
+// True when the participant's UDP messages are larger than a frame (the security handshake's
+// room), so that its service writers keep theirs to one through kOneFrameFlowController.
+template<typename FlowControllerList>
+bool has_one_frame_controller(const FlowControllerList & controllers)
+{
+  return std::any_of(controllers.begin(), controllers.end(), [](const auto & controller) {
+             return std::string(controller->name) == kOneFrameFlowController;
+           });
+}
+
 template<typename TransportList>
 bool reaches_network(const TransportList & transports)
 {
@@ -90,7 +100,7 @@ std::string without_leading_slash(const std::string & name)
   return !name.empty() && name.front() == '/' ? name.substr(1) : name;
 }
 
-dds::DataWriterQos service_writer_qos(int32_t depth, bool networked)
+dds::DataWriterQos service_writer_qos(int32_t depth, bool networked, bool one_frame)
 {
   dds::DataWriterQos qos;
   qos.reliability().kind = dds::RELIABLE_RELIABILITY_QOS;
@@ -104,6 +114,8 @@ dds::DataWriterQos service_writer_qos(int32_t depth, bool networked)
   qos.data_sharing().off();
   if (networked) {
     qos.reliable_writer_qos().times.heartbeatPeriod = milliseconds(kNetworkHeartbeatPeriodMs);
+  }
+  if (one_frame) {
     qos.publish_mode().kind = dds::ASYNCHRONOUS_PUBLISH_MODE;
     qos.publish_mode().flow_controller_name = kOneFrameFlowController;
   }
@@ -210,9 +222,11 @@ ServiceEndpoints::ServiceEndpoints(
     dds::StatusMask::data_available() : dds::StatusMask::none();
   reader_ = subscriber_->create_datareader(
     reader_topic_, service_reader_qos(reader_depth), reader_listener, data_mask);
+  const auto participant_qos = participant_->get_qos();
   writer_ = publisher_->create_datawriter(
     writer_topic_, service_writer_qos(
-      writer_depth, reaches_network(participant_->get_qos().transport().user_transports)));
+      writer_depth, reaches_network(participant_qos.transport().user_transports),
+      has_one_frame_controller(participant_qos.flow_controllers())));
   if (reader_ == nullptr || writer_ == nullptr) {
     throw_refused(
       writer_ == nullptr, reader_topic, writer_topic,
@@ -328,11 +342,11 @@ ServiceServer::Impl::Impl(
   writer_attributes.endpoint.reliabilityKind = rtps::RELIABLE;
   writer_attributes.endpoint.durabilityKind = rtps::VOLATILE;
   writer_attributes.endpoint.topicKind = rtps::NO_KEY;
-  const bool networked =
-    reaches_network(participant_->getRTPSParticipantAttributes().userTransports);
-  writer_attributes.times.heartbeatPeriod =
-    milliseconds(networked ? kNetworkHeartbeatPeriodMs : kHeartbeatPeriodMs);
-  if (networked) {
+  const auto & participant_attributes = participant_->getRTPSParticipantAttributes();
+  writer_attributes.times.heartbeatPeriod = milliseconds(
+    reaches_network(participant_attributes.userTransports) ?
+    kNetworkHeartbeatPeriodMs : kHeartbeatPeriodMs);
+  if (has_one_frame_controller(participant_attributes.flow_controllers)) {
     writer_attributes.mode = rtps::ASYNCHRONOUS_WRITER;
     writer_attributes.flow_controller_name = kOneFrameFlowController;
   }

@@ -115,7 +115,7 @@ const char kOneFrameFlowController[] = "quorvex_one_frame";
 void add_network_transport(
   const TransportOptions & options, uint32_t domain,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::TransportDescriptorInterface>> &
-  transports, rtps::BuiltinAttributes & builtin,
+  transports, rtps::BuiltinAttributes & builtin, bool room_for_handshake,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::FlowControllerDescriptor>> &
   flow_controllers)
 {
@@ -123,23 +123,25 @@ void add_network_transport(
     return;
   }
   auto udp = std::make_shared<eprosima::fastdds::rtps::UDPv4TransportDescriptor>();
-  // Two sizes, since no one size serves both. Fast DDS 2.9 splits data into pieces of its
-  // transports' smallest message size, and IP splits a message larger than a frame: with 64 KB
-  // messages one frame lost on the link loses the whole message, and at 10% frame loss a large
-  // reply is never repaired. Even at 8 KB (6 frames) the frames of incomplete datagrams fill the
-  // receiver's reassembly queue (kept 30 s) until it drops every fragment. Messages of one frame
-  // are lost and repaired one at a time. But the security handshake sends about 5 KB whole and
-  // cannot be split ("Cannot serialize ParticipantGenericMessage" below that). So the transport
-  // takes 8 KB messages, for the handshake and discovery, while the service writers send through
-  // a flow controller whose budget is one frame: Fast DDS never puts more than a controller's
-  // budget in one message, so their data travels in pieces of one frame. Its period of 0 ms
-  // makes the budget a message size, not a rate.
-  udp->maxMessageSize = kUdpMessageBytes;
-  auto one_frame = std::make_shared<eprosima::fastdds::rtps::FlowControllerDescriptor>();
-  one_frame->name = kOneFrameFlowController;
-  one_frame->max_bytes_per_period = static_cast<int32_t>(kUdpDataMessageBytes);
-  one_frame->period_ms = 0;
-  flow_controllers.push_back(one_frame);
+  // Fast DDS 2.9 splits data into pieces of its transports' smallest message size, and IP splits
+  // a message larger than a frame: with 64 KB messages one frame lost on the link loses the whole
+  // message, and at 10% frame loss a large reply is never repaired. Even at 6 KB (4 frames) or
+  // 8 KB the frames of incomplete datagrams fill the receiver's reassembly queue (kept 30 s)
+  // until it drops every fragment. Messages of one frame are lost and repaired one at a time.
+  udp->maxMessageSize = kUdpDataMessageBytes;
+  if (room_for_handshake) {
+    // The security handshake sends about 5 KB whole and cannot be split ("Cannot serialize
+    // ParticipantGenericMessage" below that). So the transport takes 8 KB messages, and the
+    // service writers send through a flow controller whose budget is one frame: Fast DDS never
+    // puts more than a controller's budget in one message. That budget is per period, so it
+    // also sets a rate; a period of 0 would spin the controller's thread on a core.
+    udp->maxMessageSize = kUdpMessageBytes;
+    auto one_frame = std::make_shared<eprosima::fastdds::rtps::FlowControllerDescriptor>();
+    one_frame->name = kOneFrameFlowController;
+    one_frame->max_bytes_per_period = static_cast<int32_t>(kUdpDataMessageBytes);
+    one_frame->period_ms = kOneFramePeriodMs;
+    flow_controllers.push_back(one_frame);
+  }
   // A whole large reply is written at once; buffers that hold it spare the writer from blocking
   // and the reader from dropping datagrams while it works through them. The kernel caps them at
   // net.core.wmem_max / rmem_max.

@@ -159,7 +159,7 @@ TEST(NetworkTransport, SharedMemoryAloneWithoutTheNetwork)
   EXPECT_TRUE(attributes.flow_controllers.empty());
 }
 
-TEST(NetworkTransport, FrameSizedDataAndRoomForTheHandshakeOnTheGivenInterfaces)
+TEST(NetworkTransport, FrameSizedDataOnTheGivenInterfacesAndRoomForTheHandshake)
 {
   ParticipantOptions options;
   options.transport.network = true;
@@ -172,16 +172,11 @@ TEST(NetworkTransport, FrameSizedDataAndRoomForTheHandshakeOnTheGivenInterfaces)
       qos.transport().user_transports.front().get()));
   const UDPv4TransportDescriptor * udp = udp_of(qos);
   ASSERT_NE(nullptr, udp);
-  // Room for the security handshake's 5 KB messages; the service writers' data goes through a
-  // flow controller whose budget, one Ethernet frame (1500 less 20 for IPv4 and 8 for UDP), is
-  // the size of their messages, and whose period of 0 sets no rate.
-  EXPECT_GE(udp->maxMessageSize, 6u * 1024u);
-  ASSERT_EQ(1u, qos.flow_controllers().size());
-  const auto & one_frame = *qos.flow_controllers().front();
-  EXPECT_STREQ(quorvex_examples::kOneFrameFlowController, one_frame.name);
-  EXPECT_LE(one_frame.max_bytes_per_period, 1472);
-  EXPECT_GE(one_frame.max_bytes_per_period, 1024);
-  EXPECT_EQ(0u, one_frame.period_ms);
+  // One message per Ethernet frame: 1500 less 20 (IPv4) and 8 (UDP); the writers need no flow
+  // controller for that.
+  EXPECT_LE(udp->maxMessageSize, 1472u);
+  EXPECT_GE(udp->maxMessageSize, 1024u);
+  EXPECT_TRUE(qos.flow_controllers().empty());
   EXPECT_EQ(std::vector<std::string>{"198.18.0.1"}, udp->interfaceWhiteList);
   EXPECT_GE(udp->receiveBufferSize, 2u << 20);
   EXPECT_GE(udp->sendBufferSize, 2u << 20);
@@ -195,9 +190,22 @@ TEST(NetworkTransport, FrameSizedDataAndRoomForTheHandshakeOnTheGivenInterfaces)
     dynamic_cast<const UDPv4TransportDescriptor *>(attributes.userTransports.back().get());
   ASSERT_NE(nullptr, server_udp);
   EXPECT_EQ(udp->maxMessageSize, server_udp->maxMessageSize);
-  ASSERT_EQ(1u, attributes.flow_controllers.size());
-  EXPECT_EQ(
-    one_frame.max_bytes_per_period, attributes.flow_controllers.front()->max_bytes_per_period);
+
+  // A secured participant: room for the handshake's 5 KB messages, and the service writers' data
+  // kept to one frame a message by a flow controller whose period is not 0 (its thread would
+  // spin).
+  std::vector<std::shared_ptr<eprosima::fastdds::rtps::TransportDescriptorInterface>> transports;
+  eprosima::fastrtps::rtps::BuiltinAttributes builtin;
+  std::vector<std::shared_ptr<eprosima::fastdds::rtps::FlowControllerDescriptor>> controllers;
+  quorvex_examples::add_network_transport(
+    options.transport, 3, transports, builtin, true, controllers);
+  ASSERT_EQ(1u, transports.size());
+  EXPECT_GE(
+    dynamic_cast<const UDPv4TransportDescriptor &>(*transports.front()).maxMessageSize, 6u << 10);
+  ASSERT_EQ(1u, controllers.size());
+  EXPECT_STREQ(quorvex_examples::kOneFrameFlowController, controllers.front()->name);
+  EXPECT_EQ(static_cast<int32_t>(udp->maxMessageSize), controllers.front()->max_bytes_per_period);
+  EXPECT_GT(controllers.front()->period_ms, 0u);
 }
 
 TEST(NetworkTransport, PeersAddUnicastDiscoveryAndKeepMulticast)

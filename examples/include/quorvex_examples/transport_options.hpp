@@ -61,11 +61,13 @@ extern const char kTransportUsage[];
 /// UDP payload of a data message: an Ethernet frame of 1500 bytes less the IPv4 and UDP headers
 /// (1472), less a margin for tunnels and IP options.
 constexpr uint32_t kUdpDataMessageBytes = 1400;
-/// The largest UDP message: room for what the security handshake sends whole (about 5 KB).
+/// The largest UDP message of a secured participant: room for what the security handshake
+/// sends whole (about 5 KB).
 constexpr uint32_t kUdpMessageBytes = 8192;
-/// The flow controller, added with the UDP transport, that keeps the service writers' messages to
-/// kUdpDataMessageBytes.
+/// The flow controller of a secured participant that keeps its service writers' messages to
+/// kUdpDataMessageBytes, one message per period: at most 1.4 MB/s.
 extern const char kOneFrameFlowController[];
+constexpr uint64_t kOneFramePeriodMs = 1;
 /// Socket buffers that hold a whole 10,000-point answer (about 1.8 MB) in flight.
 constexpr uint32_t kUdpSocketBufferBytes = 4u << 20;
 /// Participants per --peer address whose unicast discovery ports are announced to.
@@ -73,11 +75,12 @@ constexpr uint32_t kPeerParticipants = 16;
 
 /// Adds the UDPv4 transport and the discovery peers `options` call for to a participant's
 /// transports and builtin attributes; adds nothing when they call for shared memory alone.
-/// `domain` gives the peers' discovery ports.
+/// `domain` gives the peers' discovery ports. `room_for_handshake` (a secured participant) makes
+/// the messages larger and adds kOneFrameFlowController to `flow_controllers`.
 void add_network_transport(
   const TransportOptions & options, uint32_t domain,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::TransportDescriptorInterface>> &
-  transports, eprosima::fastrtps::rtps::BuiltinAttributes & builtin,
+  transports, eprosima::fastrtps::rtps::BuiltinAttributes & builtin, bool room_for_handshake,
   std::vector<std::shared_ptr<eprosima::fastdds::rtps::FlowControllerDescriptor>> &
   flow_controllers);
 
