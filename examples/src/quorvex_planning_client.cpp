@@ -601,6 +601,15 @@ int main(int argc, char ** argv)
     return kNoServer;
   } catch (const std::exception & error) {
     std::cerr << "quorvex_planning_client: " << error.what() << "\n";
+    const bool participant_refused =
+      std::string(error.what()).rfind("Fast DDS could not create a participant", 0) == 0;
+    if (participant_refused && quorvex_examples::participant_security().enabled) {
+      // The files passed the checks made here, yet Fast DDS refused them (a permissions
+      // document's validity or domains, say): still a fault of the security files.
+      std::cerr << "quorvex_planning_client: security: Fast DDS refused the enclave " <<
+        quorvex_examples::participant_security().enclave << " (see its messages above)\n";
+      return kSecurityError;
+    }
     return kFailed;
   }
 }

@@ -216,6 +216,35 @@ std::string process_environment(const std::string & name)
   return value == nullptr ? std::string() : std::string(value);
 }
 
+namespace
+{
+
+// True when a <subject_name> element of the permissions document is exactly `subject`, blanks
+// around it aside: a name that merely contains it (CN=/quorvex/c in CN=/quorvex/client) is not
+// that subject's grant.
+bool grants_subject(const std::string & permissions, const std::string & subject)
+{
+  static const std::string open = "<subject_name>", close = "</subject_name>";
+  for (size_t start = permissions.find(open); start != std::string::npos;
+    start = permissions.find(open, start))
+  {
+    start += open.size();
+    const size_t end = permissions.find(close, start);
+    if (end == std::string::npos) {
+      return false;
+    }
+    const size_t first = permissions.find_first_not_of(" \t\r\n", start);
+    const size_t last = permissions.find_last_not_of(" \t\r\n", end - 1);
+    if (first < end && permissions.compare(first, last + 1 - first, subject) == 0) {
+      return true;
+    }
+    start = end;
+  }
+  return false;
+}
+
+}  // namespace
+
 void check_enclave_files(const std::string & directory, bool * missing)
 {
   if (missing != nullptr) {
@@ -245,9 +274,7 @@ void check_enclave_files(const std::string & directory, bool * missing)
   const std::string permissions =
     verified_document(base + "permissions.p7s", permissions_ca, permissions_ca_path);
   const std::string subject = "CN=" + common_name(cert.get());
-  if (permissions.find("<subject_name>" + subject + "</subject_name>") == std::string::npos &&
-    permissions.find(subject) == std::string::npos)
-  {
+  if (!grants_subject(permissions, subject)) {
     fail(base + "permissions.p7s", "grants nothing to " + subject + ", the subject of " +
       cert_path);
   }

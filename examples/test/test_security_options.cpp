@@ -58,6 +58,7 @@ public:
     run(tool + " create " + ks);
     run(tool + " enclave " + ks + " /a/client --call plan_motion,solve_ik");
     run(tool + " enclave " + ks + " /a/server --serve plan_motion");
+    run(tool + " enclave " + ks + " /a/c --call solve_ik");
     run(tool + " enclave " + ks + " /old --call solve_ik --start 20200101000000Z --days 1");
     run(tool + " create " + other);
     run(tool + " enclave " + other + " /a/client --call solve_ik");
@@ -210,6 +211,13 @@ TEST_F(EnclaveFiles, PermissionsOfAnotherSubjectAreNamed)
   fs::copy_file(server() / "permissions.p7s", copy_ / "permissions.p7s",
     fs::copy_options::overwrite_existing);
   expect_blamed("permissions.p7s", "grants nothing to CN=/a/client");
+
+  // Those of /a/client name CN=/a/client, which holds CN=/a/c but does not grant it.
+  fs::remove_all(copy_);
+  fs::copy(g_work / "ks/enclaves/a/c", copy_);
+  fs::copy_file(good() / "permissions.p7s", copy_ / "permissions.p7s",
+    fs::copy_options::overwrite_existing);
+  expect_blamed("permissions.p7s", "grants nothing to CN=/a/c,");
 }
 
 // --- resolve_security: options, ROS 2's variables, Enforce ---
