@@ -14,13 +14,8 @@ domain=$((150 + RANDOM % 79))
 ls /dev/shm | grep fastrtps_ > "$work/shm_before" || true
 timeout_pid=""
 
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [ -e "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 40 "$log" >&2; }
-  done
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "$0")/fail.sh"
 
 cleanup() {
   if [ -n "$timeout_pid" ] && kill -0 "$timeout_pid" 2>/dev/null; then

@@ -17,13 +17,8 @@ domain=$((229 + RANDOM % 3))
 empty_domain=$((domain + 1))
 server_pid=""
 
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [ -e "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 30 "$log" >&2; }
-  done
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "$0")/fail.sh"
 
 cleanup() {
   if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then

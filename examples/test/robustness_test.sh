@@ -22,13 +22,8 @@ pose_dir=$(dirname "$poses")
 # Prefix of the commands that run the programs; root would read files of mode 000.
 run_as=()
 
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [ -e "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 20 "$log" >&2; }
-  done
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "$0")/fail.sh"
 
 cleanup() {
   local pid

@@ -30,13 +30,8 @@ server_pid=""
 # Nothing of the user's ROS 2 security settings may leak into the runs.
 unset ROS_SECURITY_ENABLE ROS_SECURITY_STRATEGY ROS_SECURITY_KEYSTORE ROS_SECURITY_ENCLAVE_OVERRIDE
 
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [ -e "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 30 "$log" >&2; }
-  done
-  exit 1
-}
+# shellcheck source=fail.sh
+source "$(dirname "$0")/fail.sh"
 
 cleanup() {
   if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
