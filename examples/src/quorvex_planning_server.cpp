@@ -459,7 +459,7 @@ int main(int argc, char ** argv)
       });
     std::cout << "quorvex_planning_server: serving /plan_motion and /solve_ik on domain " <<
       options.domain << (options.participant.transport.uses_udp() ?
-      " over shared memory and UDPv4, " : " over shared memory, ") << options.points <<
+    " over shared memory and UDPv4, " : " over shared memory, ") << options.points <<
       " points per trajectory" <<
       (security.enabled ? ", secured as enclave " + security.enclave : std::string()) <<
       std::endl;

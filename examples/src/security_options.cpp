@@ -150,14 +150,16 @@ void check_certificate(
     case X509_V_ERR_CERT_HAS_EXPIRED:
       fail(whose, "the certificate expired on " + time_text(X509_get0_notAfter(at_fault)));
     case X509_V_ERR_CERT_NOT_YET_VALID:
-      fail(whose, "the certificate is valid only from " +
+      fail(
+        whose, "the certificate is valid only from " +
         time_text(X509_get0_notBefore(at_fault)));
     case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT:
     case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT_LOCALLY:
     case X509_V_ERR_CERT_SIGNATURE_FAILURE:
       fail(path, "the certificate is not issued by the identity CA in " + identity_ca_path);
     default:
-      fail(whose, std::string("the certificate does not verify: ") +
+      fail(
+        whose, std::string("the certificate does not verify: ") +
         X509_verify_cert_error_string(error));
   }
 }
@@ -195,7 +197,8 @@ std::string verified_document(
   if (PKCS7_verify(
       document.get(), nullptr, store.get(), content.get(), out.get(), PKCS7_TEXT) != 1)
   {
-    fail(path, "the signature does not verify against the permissions CA in " + ca_path +
+    fail(
+      path, "the signature does not verify against the permissions CA in " + ca_path +
       " (" + openssl_error() + ")");
   }
   char * data = nullptr;
@@ -275,7 +278,8 @@ void check_enclave_files(const std::string & directory, bool * missing)
     verified_document(base + "permissions.p7s", permissions_ca, permissions_ca_path);
   const std::string subject = "CN=" + common_name(cert.get());
   if (!grants_subject(permissions, subject)) {
-    fail(base + "permissions.p7s", "grants nothing to " + subject + ", the subject of " +
+    fail(
+      base + "permissions.p7s", "grants nothing to " + subject + ", the subject of " +
       cert_path);
   }
 }
@@ -314,7 +318,8 @@ SecuritySettings resolve_security(
   if (enclave.front() != '/' || enclave.find("..") != std::string::npos ||
     enclave.find("//") != std::string::npos)
   {
-    throw SecurityError("the enclave name '" + enclave + "' is not an absolute path such as " +
+    throw SecurityError(
+            "the enclave name '" + enclave + "' is not an absolute path such as " +
             "/quorvex/server");
   }
   SecuritySettings settings;
@@ -323,8 +328,9 @@ SecuritySettings resolve_security(
   settings.directory = absolute_path(keystore) + "/enclaves" +
     (enclave == "/" ? std::string() : enclave);
   if (access(settings.directory.c_str(), R_OK | X_OK) != 0) {
-    return missing("the enclave " + enclave + " is not in the keystore: " + settings.directory +
-             ": " + std::strerror(errno));
+    return missing(
+      "the enclave " + enclave + " is not in the keystore: " + settings.directory +
+      ": " + std::strerror(errno));
   }
   bool file_missing = false;
   try {

@@ -76,18 +76,20 @@ constexpr int32_t kNetworkHeartbeatPeriodMs = 50;
 template<typename FlowControllerList>
 bool has_one_frame_controller(const FlowControllerList & controllers)
 {
-  return std::any_of(controllers.begin(), controllers.end(), [](const auto & controller) {
-             return std::string(controller->name) == kOneFrameFlowController;
-           });
+  return std::any_of(
+    controllers.begin(), controllers.end(), [](const auto & controller) {
+      return std::string(controller->name) == kOneFrameFlowController;
+    });
 }
 
 template<typename TransportList>
 bool reaches_network(const TransportList & transports)
 {
-  return std::any_of(transports.begin(), transports.end(), [](const auto & transport) {
-             return dynamic_cast<const eprosima::fastdds::rtps::UDPv4TransportDescriptor *>(
-               transport.get()) != nullptr;
-           });
+  return std::any_of(
+    transports.begin(), transports.end(), [](const auto & transport) {
+      return dynamic_cast<const eprosima::fastdds::rtps::UDPv4TransportDescriptor *>(
+        transport.get()) != nullptr;
+    });
 }
 
 eprosima::fastrtps::Duration_t milliseconds(int32_t count)

@@ -45,7 +45,8 @@ public:
 class EndpointNotPermitted : public SecurityError
 {
 public:
-  EndpointNotPermitted(const std::string & topic, const std::string & action,
+  EndpointNotPermitted(
+    const std::string & topic, const std::string & action,
     const std::string & enclave)
   : SecurityError("the permissions of the enclave " + enclave + " do not let it " + action +
       " " + topic), topic_(topic) {}

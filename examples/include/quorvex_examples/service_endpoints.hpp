@@ -94,8 +94,9 @@ struct RequestHeader
 /// What a server keeps, per service, of the replies their readers have not acknowledged yet, so
 /// that it can send them again: at most max_replies replies and max_bytes of payload (a single
 /// larger reply is kept alone), each for at most max_age. A reader that lost a reply asks for it
-/// again within a heartbeat period (200 ms; 50 ms over a network); one that asked for replies and never takes them
-/// would have them sent again and again. Beyond a bound, the oldest are given up on first.
+/// again within a heartbeat period (200 ms; 50 ms over a network); one that asked for replies and
+/// never takes them would have them sent again and again. Beyond a bound, the oldest are given
+/// up on first.
 struct ReplyRetention
 {
   size_t max_replies = 4096;
