@@ -141,9 +141,10 @@ case $mode in
   loss)
     start_server --points 10000
     link_loss 10
-    # No retry: every reply must arrive by repair, not by asking again.
+    # No retry: every reply must arrive by repair, not by asking again. Discovery, and a secured
+    # run's handshake (messages of several frames), need longer than on a clean link.
     for number in $(seq 4); do
-      start_client "$number" --repeat 10 --retries 0 --reply-timeout-ms 60000
+      start_client "$number" --repeat 10 --retries 0 --reply-timeout-ms 60000 --wait-ms 60000
     done
     expect_all_verified 10
     stop_server
