@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -81,6 +82,21 @@ eprosima::fastrtps::rtps::RTPSParticipantAttributes loopback_rtps_attributes(
     participant_security().enabled, attributes.flow_controllers);
   add_security_properties(participant_security(), attributes.properties);
   return attributes;
+}
+
+TransportOptionParse take_participant_option(
+  const char * program, int argc, char ** argv, int & i, SecurityOptions & security,
+  ParticipantOptions & participant)
+{
+  try {
+    if (take_security_option(argc, argv, i, security)) {
+      return TransportOptionParse::kParsed;
+    }
+  } catch (const std::invalid_argument & error) {
+    std::cerr << program << ": " << error.what() << "\n";
+    return TransportOptionParse::kInvalid;
+  }
+  return take_transport_option(program, argc, argv, i, participant.transport);
 }
 
 LoopbackParticipant::LoopbackParticipant(

@@ -136,20 +136,12 @@ bool parse_options(int argc, char ** argv, Options & options)
       print_usage(std::cout);
       std::exit(0);
     }
-    try {
-      if (quorvex_examples::take_security_option(argc, argv, i, options.security)) {
-        continue;
-      }
-    } catch (const std::invalid_argument & error) {
-      std::cerr << "quorvex_planning_client: " << error.what() << "\n";
+    const auto participant = quorvex_examples::take_participant_option(
+      "quorvex_planning_client", argc, argv, i, options.security, options.participant);
+    if (participant == quorvex_examples::TransportOptionParse::kInvalid) {
       return false;
     }
-    const auto transport = quorvex_examples::take_transport_option(
-      "quorvex_planning_client", argc, argv, i, options.participant.transport);
-    if (transport == quorvex_examples::TransportOptionParse::kInvalid) {
-      return false;
-    }
-    if (transport == quorvex_examples::TransportOptionParse::kParsed) {
+    if (participant == quorvex_examples::TransportOptionParse::kParsed) {
       continue;
     }
     if (name.compare(0, 2, "--") != 0) {

@@ -15,6 +15,7 @@
 #include "fastdds/rtps/participant/RTPSParticipant.h"
 #include "fastdds/rtps/transport/shared_mem/SharedMemTransportDescriptor.h"
 
+#include "quorvex_examples/security_options.hpp"
 #include "quorvex_examples/transport_options.hpp"
 
 namespace quorvex_examples
@@ -84,6 +85,12 @@ public:
 private:
   eprosima::fastrtps::rtps::RTPSParticipant * participant_;
 };
+
+/// Takes argv[i] (and its value) when it is one of the security or transport options; says on
+/// stderr, after `program`, why a bad one is refused. kParsed means `i` moved past the option.
+TransportOptionParse take_participant_option(
+  const char * program, int argc, char ** argv, int & i, SecurityOptions & security,
+  ParticipantOptions & participant);
 
 }  // namespace quorvex_examples
 
